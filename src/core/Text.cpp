@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Text.h"
+
+#include <charconv>
+#include <limits>
+
+namespace quillog
+{
+
+std::string_view trimmed(std::string_view text)
+{
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    return trimmedRight(text.substr(first));
+}
+
+std::string_view trimmedRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && isBlank(text[end - 1]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string toUpper(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = toUpperAscii(c);
+    return result;
+}
+
+std::string toLower(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = toLowerAscii(c);
+    return result;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (toUpperAscii(a[i]) != toUpperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::size_t findIgnoreCase(std::string_view haystack, std::string_view needle, std::size_t from)
+{
+    if (needle.empty())
+        return from <= haystack.size() ? from : std::string_view::npos;
+    if (haystack.size() < needle.size())
+        return std::string_view::npos;
+    const char first = toUpperAscii(needle[0]);
+    for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i) {
+        if (toUpperAscii(haystack[i]) == first && equalsIgnoreCase(haystack.substr(i, needle.size()), needle))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+bool containsIgnoreCase(std::string_view haystack, std::string_view needle)
+{
+    return findIgnoreCase(haystack, needle) != std::string_view::npos;
+}
+
+namespace
+{
+
+// Skips leading blanks and an optional sign; returns the rest and whether the number is negative.
+std::string_view afterSign(std::string_view text, bool &negative)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    return text.substr(i);
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text)
+{
+    bool negative = false;
+    const std::string_view rest = afterSign(text, negative);
+    // from_chars alone would also take "inf", "nan" and a second sign; only digits or a point start a number.
+    const bool startsNumber
+        = !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
+    if (!startsNumber)
+        return 0.0;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        value = std::numeric_limits<double>::max();
+    else if (error != std::errc())
+        value = 0.0;
+    return negative ? -value : value;
+}
+
+long long leadingInteger(std::string_view text)
+{
+    bool negative = false;
+    const std::string_view rest = afterSign(text, negative);
+    constexpr long long limit = std::numeric_limits<long long>::max();
+    long long value = 0;
+    for (const char c : rest) {
+        if (!isDigit(c))
+            break;
+        const int digit = c - '0';
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace quillog
