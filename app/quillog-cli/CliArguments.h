@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quillog::cli
+{
+
+/// The command line split into the command, its paths and its flags; flags may stand anywhere.
+struct CliArguments {
+    std::string command;
+    std::vector<std::string> paths;
+    std::set<std::string> flags;
+    std::string error; ///< set when the line cannot be understood
+
+    bool has(const std::string &flag) const { return flags.count(flag) != 0; }
+};
+
+CliArguments parseArguments(int argc, char **argv);
+
+} // namespace quillog::cli

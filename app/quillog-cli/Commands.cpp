@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Commands.h"
+
+#include "core/LogTable.h"
+#include "core/Progress.h"
+#include "formats/AdiReader.h"
+#include "formats/AdiWriter.h"
+
+#include <cstdio>
+#include <string>
+
+namespace quillog::cli
+{
+
+namespace
+{
+
+int fail(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    return ExitFailure;
+}
+
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
+{
+    RunningFlag progress;
+    AdiReadOptions options;
+    options.ignoreBracket = arguments.has("--ignore-brackets");
+    result = readAdiFile(path, table, options, progress);
+    if (result.ok)
+        return true;
+    fail(result.message.empty() ? path + ": No valid entries found." : result.message);
+    return false;
+}
+
+int filledCells(const LogTable &table, int column)
+{
+    int count = 0;
+    for (int row = 1; row < table.rowCount(); ++row)
+        count += table.text(row, column).empty() ? 0 : 1;
+    return count;
+}
+
+int info(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 1)
+        return fail("info takes one file");
+    LogTable table;
+    AdiReadResult result;
+    if (!readLog(arguments.paths[0], arguments, table, result))
+        return ExitFailure;
+    std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
+        table.columnCount());
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const std::string name(table.text(0, column));
+        std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
+    }
+    std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    return ExitSuccess;
+}
+
+SaveOptions saveOptionsFrom(const CliArguments &arguments)
+{
+    SaveOptions options;
+    options.lowerCase = arguments.has("--lower-case");
+    options.typeIndicator = arguments.has("--type-indicator");
+    options.commaFrequency = arguments.has("--comma-freq");
+    options.noChecks = arguments.has("--no-checks");
+    options.separateQsos = arguments.has("--separate-qsos");
+    return options;
+}
+
+int convert(const CliArguments &arguments, const SaveDefinitions &definitions)
+{
+    if (arguments.paths.size() != 2)
+        return fail("convert takes an input and an output file");
+    LogTable table;
+    AdiReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    RunningFlag progress;
+    const SaveResult saved
+        = writeAdiFile(arguments.paths[1], table, saveOptionsFrom(arguments), definitions, progress);
+    if (!saved.ok)
+        return fail(arguments.paths[1] + ": " + saved.message);
+    if (saved.errors.empty())
+        return ExitSuccess;
+    std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
+    if (saved.frequencyWithoutSeparator)
+        std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
+    if (!saved.reportPath.empty())
+        std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
+    return ExitProblemsFound;
+}
+
+} // namespace
+
+const char *usageText()
+{
+    return "Usage: quillog-cli COMMAND [OPTIONS] FILE...\n"
+           "\n"
+           "Commands:\n"
+           "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
+           "  convert IN OUT     read an ADI log and write it as ADI again\n"
+           "\n"
+           "Options (anywhere on the line):\n"
+           "  --ignore-brackets  remove '<' and '>' from the values read\n"
+           "  --lower-case       write tags in lower case\n"
+           "  --type-indicator   write each field's data-type letter\n"
+           "  --comma-freq       write FREQ with a decimal comma\n"
+           "  --no-checks        write every record, without checks and report\n"
+           "  --separate-qsos    an empty line after every record\n"
+           "  -h, --help         this text\n"
+           "\n"
+           "Exit status: 0 success, 1 records were rejected by the checks, 2 the command failed.\n";
+}
+
+int runCommand(const CliArguments &arguments, const char *programPath)
+{
+    (void)programPath;
+    if (arguments.command == "info")
+        return info(arguments);
+    if (arguments.command == "convert")
+        return convert(arguments, SaveDefinitions {});
+    return fail("unknown command " + arguments.command);
+}
+
+} // namespace quillog::cli

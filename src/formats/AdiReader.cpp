@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/AdiReader.h"
+
+#include "core/FileIo.h"
+#include "core/LogTable.h"
+#include "core/Progress.h"
+#include "core/Text.h"
+#include "formats/AdiScanner.h"
+
+#include <unordered_map>
+#include <utility>
+
+namespace quillog
+{
+
+namespace
+{
+
+// Field names, upper-cased, mapped to their table columns. Records of one log mostly repeat the same
+// fields in the same order, so the column of the n-th field of the last record is tried first.
+class FieldColumns
+{
+public:
+    int find(std::string_view name, std::size_t ordinal)
+    {
+        if (ordinal < m_recent.size() && m_recent[ordinal].first == name)
+            return m_recent[ordinal].second;
+        m_key.assign(name);
+        for (char &c : m_key)
+            c = toUpperAscii(c);
+        const auto found = m_columns.find(m_key);
+        const int column = found == m_columns.end() ? -1 : found->second;
+        if (column >= 0) {
+            if (ordinal >= m_recent.size())
+                m_recent.resize(ordinal + 1);
+            m_recent[ordinal] = { name, column };
+        }
+        return column;
+    }
+
+    /// Adds a name unless it is known; false when it was.
+    bool add(std::string name, int column) { return m_columns.emplace(std::move(name), column).second; }
+
+private:
+    std::unordered_map<std::string, int> m_columns;
+    std::vector<std::pair<std::string_view, int>> m_recent;
+    std::string m_key;
+};
+
+struct Collected {
+    std::vector<std::string> newNames; // in order of first appearance
+    int records = 0;
+    bool stopped = false;
+};
+
+// First pass: counts the records that hold at least one field and collects the names not yet known.
+// A last record without its end-of-record tag counts too.
+Collected collectNames(std::string_view text, FieldColumns &columns, int firstNewColumn, Progress &progress)
+{
+    Collected collected;
+    PercentReporter percent(progress, "Collecting tags ...");
+    AdiScanner scanner(text);
+    AdiField field;
+    bool recordHasField = false;
+    std::size_t ordinal = 0;
+    for (;;) {
+        const AdiScanner::Token token = scanner.next(field);
+        if (token == AdiScanner::Token::Field) {
+            if (columns.find(field.name, ordinal++) < 0) {
+                std::string name = toUpper(field.name);
+                if (columns.add(name, firstNewColumn + static_cast<int>(collected.newNames.size())))
+                    collected.newNames.push_back(std::move(name));
+            }
+            recordHasField = true;
+            continue;
+        }
+        if (recordHasField)
+            ++collected.records;
+        recordHasField = false;
+        ordinal = 0;
+        if (token == AdiScanner::Token::End)
+            break;
+        percent.report(scanner.position(), text.size());
+        if (!progress.isRunning()) {
+            collected.stopped = true;
+            break;
+        }
+    }
+    return collected;
+}
+
+std::string withoutBrackets(std::string_view value)
+{
+    std::string result;
+    result.reserve(value.size());
+    for (const char c : value) {
+        if (c != '<' && c != '>')
+            result.push_back(c);
+    }
+    return result;
+}
+
+void setValue(LogTable &table, int row, int column, std::string_view value, const AdiReadOptions &options)
+{
+    if (options.ignoreBracket && value.find_first_of("<>") != std::string_view::npos)
+        table.setText(row, column, withoutBrackets(value));
+    else
+        table.setTextView(row, column, value);
+}
+
+struct Filled {
+    int records = 0; // records whose values reached the table
+    int characterLengthRecoveries = 0;
+};
+
+// Second pass: fills rows firstRow onwards, one per record; the first of two equal fields counts.
+Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int firstRow, int records,
+    const AdiReadOptions &options, Progress &progress)
+{
+    PercentReporter percent(progress, "Reading file ...");
+    percent.report(0, text.size());
+    std::vector<int> filledInRow(static_cast<std::size_t>(table.columnCount()), -1);
+    AdiScanner scanner(text);
+    AdiField field;
+    int read = 0;
+    bool recordHasField = false;
+    std::size_t ordinal = 0;
+    while (read < records) {
+        const AdiScanner::Token token = scanner.next(field);
+        if (token == AdiScanner::Token::Field) {
+            const int row = firstRow + read;
+            const int column = columns.find(field.name, ordinal++);
+            auto &filled = filledInRow[static_cast<std::size_t>(column)];
+            if (filled != row) {
+                filled = row;
+                setValue(table, row, column, field.value, options);
+            }
+            recordHasField = true;
+            continue;
+        }
+        if (recordHasField)
+            ++read;
+        recordHasField = false;
+        ordinal = 0;
+        if (token == AdiScanner::Token::End)
+            break;
+        percent.report(scanner.position(), text.size());
+        if (!progress.isRunning())
+            break;
+    }
+    return { read, scanner.characterLengthRecoveries() };
+}
+
+std::string_view bytesOf(const LargeBuffer &buffer)
+{
+    return { buffer.data(), buffer.size() };
+}
+
+std::string_view recordsOf(const LargeBuffer &buffer)
+{
+    const std::string_view text = bytesOf(buffer);
+    return text.substr(adiRecordsStart(text));
+}
+
+AdiReadResult resultOf(const Collected &collected, const Filled &filled)
+{
+    AdiReadResult result;
+    result.ok = true;
+    result.records = collected.records;
+    result.recordsRead = filled.records;
+    result.stopped = filled.records < collected.records;
+    result.characterLengthRecoveries = filled.characterLengthRecoveries;
+    return result;
+}
+
+AdiReadResult noRecords(const Collected &collected)
+{
+    AdiReadResult result;
+    result.stopped = collected.stopped;
+    return result;
+}
+
+template <typename Reader> AdiReadResult readFile(const std::string &path, Reader reader)
+{
+    FileBytes file = readFileBytes(path);
+    if (!file.ok) {
+        AdiReadResult result;
+        result.message = file.message;
+        return result;
+    }
+    if (file.bytes.size() == 0) {
+        AdiReadResult result;
+        result.message = path + ": the file is empty";
+        return result;
+    }
+    return reader(std::move(file.bytes));
+}
+
+} // namespace
+
+AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress)
+{
+    const std::string_view text = recordsOf(bytes);
+    FieldColumns columns;
+    const Collected collected = collectNames(text, columns, 0, progress);
+    if (collected.stopped || collected.records == 0)
+        return noRecords(collected);
+
+    table.deleteAllQsoRows();
+    table.setFixedColumnCount(0);
+    const int fields = static_cast<int>(collected.newNames.size());
+    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1)) {
+        AdiReadResult result;
+        result.message = "not enough memory for the log";
+        return result;
+    }
+    table.setFixedRowCount(1);
+    for (int column = 0; column < fields; ++column)
+        table.setText(0, column, collected.newNames[static_cast<std::size_t>(column)]);
+    table.adoptBuffer(std::move(bytes));
+
+    const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    progress.setLabel("Filling the grid ...");
+    return resultOf(collected, filled);
+}
+
+AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress)
+{
+    const std::string_view text = recordsOf(bytes);
+    FieldColumns columns;
+    // The open log's named columns, the first of equal names winning; "#" is the row number, no field.
+    for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {
+        const std::string_view header = table.text(0, column);
+        if (!header.empty() && header != "#")
+            columns.add(std::string(header), column);
+    }
+    const int oldColumns = table.columnCount();
+    const int oldRows = std::max(table.rowCount(), 1);
+    const Collected collected = collectNames(text, columns, oldColumns, progress);
+    if (collected.stopped || collected.records == 0)
+        return noRecords(collected);
+
+    const int fields = oldColumns + static_cast<int>(collected.newNames.size());
+    if (!table.setColumnCount(fields) || !table.setRowCount(oldRows + collected.records)) {
+        AdiReadResult result;
+        result.message = "not enough memory for the log";
+        return result;
+    }
+    for (int column = oldColumns; column < fields; ++column)
+        table.setText(0, column, collected.newNames[static_cast<std::size_t>(column - oldColumns)]);
+    table.adoptBuffer(std::move(bytes));
+
+    const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    progress.setLabel("Filling the grid ...");
+    return resultOf(collected, filled);
+}
+
+AdiReadResult readAdiFile(
+    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress)
+{
+    return readFile(
+        path, [&](LargeBuffer bytes) { return readAdi(std::move(bytes), table, options, progress); });
+}
+
+AdiReadResult mergeAdiFile(
+    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress)
+{
+    return readFile(
+        path, [&](LargeBuffer bytes) { return mergeAdi(std::move(bytes), table, options, progress); });
+}
+
+std::optional<std::string> extractAdiValue(std::string_view record, std::string_view name, bool ignoreBracket)
+{
+    AdiScanner scanner(record);
+    AdiField field;
+    for (auto token = scanner.next(field); token != AdiScanner::Token::End; token = scanner.next(field)) {
+        if (token == AdiScanner::Token::Field && equalsIgnoreCase(field.name, name))
+            return ignoreBracket ? withoutBrackets(field.value) : std::string(field.value);
+    }
+    return std::nullopt;
+}
+
+} // namespace quillog

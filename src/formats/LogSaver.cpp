@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/LogSaver.h"
+
+#include "core/FileIo.h"
+#include "core/LogTable.h"
+#include "core/Progress.h"
+#include "core/Text.h"
+#include "formats/RecordNormalisation.h"
+#include "formats/SavePlan.h"
+
+namespace quillog
+{
+
+namespace
+{
+
+constexpr std::size_t flushSize = 4u << 20;
+
+// Collects a row's fields as they are written: trimmed, empty ones left out, QSO_DATE and FREQ
+// normalised. The normalised values live here until the next row.
+class RecordPreparer
+{
+public:
+    RecordPreparer(const SavePlan &plan, const SaveOptions &options)
+        : m_plan(plan)
+        , m_options(options)
+    {
+    }
+
+    const std::vector<PreparedField> &prepare(const LogTable &table, int row)
+    {
+        m_fields.clear();
+        for (const OutputColumn &column : m_plan.columns) {
+            std::string_view value = trimmed(table.text(row, column.column));
+            if (value.empty())
+                continue;
+            if (column.name == "QSO_DATE") {
+                m_date = normaliseQsoDate(value);
+                value = m_date;
+            } else if (column.name == "FREQ") {
+                NormalisedFrequency frequency = normaliseFrequency(value, m_options.commaFrequency);
+                m_frequencyWithoutSeparator |= frequency.withoutSeparator;
+                m_frequency = std::move(frequency.value);
+                value = m_frequency;
+            }
+            m_fields.push_back({ column.name, value, column.type });
+        }
+        return m_fields;
+    }
+
+    bool frequencyWithoutSeparator() const { return m_frequencyWithoutSeparator; }
+
+private:
+    const SavePlan &m_plan;
+    const SaveOptions &m_options;
+    std::vector<PreparedField> m_fields;
+    std::string m_date;
+    std::string m_frequency;
+    bool m_frequencyWithoutSeparator = false;
+};
+
+bool writeReport(const std::string &path, const std::vector<std::string> &errors)
+{
+    SafeFile file(path);
+    if (!file.open())
+        return false;
+    for (const std::string &error : errors) {
+        if (!file.write(error) || !file.write("\r\n"))
+            return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
+    const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress)
+{
+    SaveResult result;
+    SafeFile file(path);
+    if (!file.open()) {
+        result.message = fileInUseMessage;
+        return result;
+    }
+    const SavePlan plan = makeSavePlan(table, options, definitions.typeMap);
+    const RecordChecks checks(plan, definitions.modes, definitions.bands);
+    RecordPreparer preparer(plan, options);
+    PercentReporter percent(progress, "Saving QSOs ...");
+
+    std::string out;
+    format.appendHeader(out, options, definitions);
+    std::string record;
+    for (std::size_t n = 0; n < plan.rows.size(); ++n) {
+        if (!progress.isRunning()) {
+            result.stopped = true;
+            result.message = "The save was stopped; the file was not changed.";
+            return result;
+        }
+        percent.report(n, plan.rows.size());
+        const std::vector<PreparedField> &fields = preparer.prepare(table, plan.rows[n]);
+        if (fields.empty())
+            continue;
+        record.clear();
+        format.appendRecord(record, fields, options);
+        if (const std::string_view failed = options.noChecks ? std::string_view {} : checks.failure(fields);
+            !failed.empty()) {
+            result.errors.push_back(std::string(failed) + record);
+            continue;
+        }
+        out += record;
+        out += options.separateQsos ? "\r\n\r\n" : "\r\n";
+        ++result.written;
+        if (out.size() >= flushSize) {
+            if (!file.write(out)) {
+                result.message = file.errorText();
+                return result;
+            }
+            out.clear();
+        }
+    }
+    format.appendFooter(out, options);
+    if (!file.write(out) || !file.commit()) {
+        result.message = file.errorText();
+        return result;
+    }
+    progress.setPercent(100);
+    result.ok = true;
+    result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
+    if (!result.errors.empty() && writeReport(path + ".log", result.errors))
+        result.reportPath = path + ".log";
+    return result;
+}
+
+std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarning)
+{
+    std::string text = "Saved ADIF entries: " + std::to_string(result.written)
+        + "\t\nErrors: " + std::to_string(result.errors.size()) + "\t\t\t";
+    if (withFrequencyWarning && result.frequencyWithoutSeparator)
+        text += "\r\n\r\nWarning: Some FREQ entries contain no comma and may be not in KHz format.";
+    if (!result.reportPath.empty())
+        text += "\n\nDo you want to see the log?";
+    return text;
+}
+
+} // namespace quillog
