@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Measures reading, writing and sorting a realistic log. Prints the median of several runs and the
+// peak memory while the log is open.
+//   quillog-bench [--qsos N] [--runs R] [FILE]
+//   quillog-bench --generate N FILE
+#include "LogGenerator.h"
+#include "core/LogTable.h"
+#include "core/Progress.h"
+#include "formats/AdiReader.h"
+#include "formats/AdiWriter.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace quillog;
+
+namespace
+{
+
+double secondsOf(const std::function<void()> &work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Peak resident memory of this process in bytes (VmHWM), which resetPeakMemory() sets back to the
+// current resident size.
+long long peakMemory()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stoll(line.substr(6)) * 1024;
+    }
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+std::string ensureLog(int qsos)
+{
+    const std::string path
+        = (std::filesystem::temp_directory_path() / ("quillog-bench-" + std::to_string(qsos) + ".adi"))
+              .string();
+    if (!std::filesystem::exists(path)) {
+        std::fprintf(stderr, "generating %s ...\n", path.c_str());
+        std::ofstream(path, std::ios::binary) << bench::generateAdiLog(qsos);
+    }
+    return path;
+}
+
+SaveDefinitions benchDefinitions()
+{
+    SaveDefinitions definitions;
+    definitions.modes = { "SSB", "CW", "FT8", "RTTY", "FM", "MFSK", "AM", "PSK" };
+    definitions.bands = { "160m", "80m", "40m", "30m", "20m", "17m", "15m", "12m", "10m", "6m", "2m" };
+    return definitions;
+}
+
+int run(const std::string &path, int runs)
+{
+    const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+    std::vector<double> reads, writes, sorts;
+    long long peak = 0;
+    int qsos = 0;
+    for (int i = 0; i < runs; ++i) {
+        resetPeakMemory();
+        const long long before = peakMemory();
+        LogTable table;
+        RunningFlag progress;
+        reads.push_back(secondsOf([&] { qsos = readAdiFile(path, table, {}, progress).records; }));
+        peak = std::max(peak, peakMemory() - before);
+        table.insertColumn("#", 0);
+        table.setFixedColumnCount(1);
+        const std::string out = path + ".out.adi";
+        writes.push_back(secondsOf([&] { writeAdiFile(out, table, {}, benchDefinitions(), progress); }));
+        std::filesystem::remove(out);
+        sorts.push_back(secondsOf([&] { table.sortByColumn(table.findColumn("CALL"), true); }));
+    }
+    std::printf("log: %s, %d QSOs, %.1f MB, %d runs\n", path.c_str(), qsos, megabytes, runs);
+    std::printf("read ADI          median %.3f s  (min %.3f)\n", median(reads),
+        *std::min_element(reads.begin(), reads.end()));
+    std::printf("write ADI, checks median %.3f s  (min %.3f)\n", median(writes),
+        *std::min_element(writes.begin(), writes.end()));
+    std::printf("sort by CALL      median %.3f s\n", median(sorts));
+    std::printf("peak memory of a read: %.1f MB = %.2f x the file\n", static_cast<double>(peak) / 1e6,
+        static_cast<double>(peak) / 1e6 / megabytes);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
+        std::ofstream(argv[3], std::ios::binary) << bench::generateAdiLog(std::atoi(argv[2]));
+        return 0;
+    }
+    int qsos = 100000, runs = 5;
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--qsos") == 0 && i + 1 < argc)
+            qsos = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        else
+            path = argv[i];
+    }
+    return run(path.empty() ? ensureLog(qsos) : path, runs);
+}
