@@ -308,20 +308,46 @@ SortComparison LogTable::comparisonForHeader(std::string_view header)
     return SortComparison::Text;
 }
 
-template <typename Key, typename Less> void LogTable::sortRows(Key keyOf, Less less)
+template <typename Key, typename Less> std::vector<int> LogTable::sortRows(Key keyOf, Less less)
 {
     using KeyType = decltype(keyOf(0));
-    std::vector<std::pair<KeyType, Row>> items;
+    std::vector<std::pair<KeyType, int>> items;
     items.reserve(m_rows.size());
     for (int row = 1; row < rowCount(); ++row)
-        items.emplace_back(keyOf(row), m_rows[static_cast<std::size_t>(row)]);
+        items.emplace_back(keyOf(row), row);
     // A stable merge sort: the date comparison treats short texts as equal to everything, which is no
     // strict weak order, and only a merge sort stays within bounds with such a comparison.
     std::stable_sort(
         items.begin(), items.end(), [&](const auto &a, const auto &b) { return less(a.first, b.first); });
+    std::vector<int> order(m_rows.size(), 0);
     for (std::size_t i = 0; i < items.size(); ++i)
-        m_rows[i + 1] = items[i].second;
+        order[i + 1] = items[i].second;
+    reorderRows(order);
+    return order;
+}
+
+bool LogTable::reorderRows(const std::vector<int> &order)
+{
+    if (order.size() != m_rows.size() || (!order.empty() && order[0] != 0))
+        return false;
+    std::vector<bool> seen(order.size(), false);
+    for (const int row : order) {
+        if (row < 0 || row >= rowCount() || seen[static_cast<std::size_t>(row)])
+            return false;
+        seen[static_cast<std::size_t>(row)] = true;
+    }
+    std::vector<Row> rows(m_rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        rows[i] = m_rows[static_cast<std::size_t>(order[i])];
+    m_rows = std::move(rows);
     clearSelection();
+    return true;
+}
+
+void LogTable::setLastSort(int column, bool ascending)
+{
+    m_lastSortColumn = column;
+    m_lastSortAscending = ascending;
 }
 
 namespace
@@ -347,37 +373,35 @@ double numericKey(std::string_view text)
 
 } // namespace
 
-void LogTable::sortByColumn(int column, bool ascending)
+std::vector<int> LogTable::sortByColumn(int column, bool ascending)
 {
     if (column < 0 || column >= m_columns)
-        return;
+        return {};
     if (column != m_lastSortColumn)
         ascending = true;
     m_lastSortColumn = column;
     m_lastSortAscending = ascending;
     switch (comparisonForHeader(text(0, column))) {
     case SortComparison::Numeric:
-        sortRows([&](int row) { return numericKey(text(row, column)); },
+        return sortRows([&](int row) { return numericKey(text(row, column)); },
             [ascending](double a, double b) { return ascending ? a < b : b < a; });
-        break;
     case SortComparison::Date:
-        sortRows([&](int row) { return DateKey { dayNumberOfLeadingDate(text(row, column)) }; },
+        return sortRows([&](int row) { return DateKey { dayNumberOfLeadingDate(text(row, column)) }; },
             [ascending](const DateKey &a, const DateKey &b) { return dateLess(a, b, ascending); });
-        break;
     case SortComparison::Text:
-        sortRows([&](int row) { return text(row, column); },
+        return sortRows([&](int row) { return text(row, column); },
             [ascending](std::string_view a, std::string_view b) { return ascending ? a < b : b < a; });
-        break;
     }
+    return {};
 }
 
-void LogTable::sortChronologically(int column, bool ascending)
+std::vector<int> LogTable::sortChronologically(int column, bool ascending)
 {
     if (column < 0 || column >= m_columns)
-        return;
+        return {};
     m_lastSortColumn = column;
     m_lastSortAscending = ascending;
-    sortRows(
+    return sortRows(
         [&](int row) {
             std::optional<long> day = dayNumberOfLeadingDate(text(row, column));
             if (day)

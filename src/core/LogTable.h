@@ -89,10 +89,16 @@ public:
 
     /// Reorders the QSO rows by the column; the comparison follows the column's header. The requested
     /// direction applies only when the column is the one last sorted; otherwise the sort ascends.
-    void sortByColumn(int column, bool ascending);
+    /// Returns the new order: entry i is the index the row now at i had before (entry 0 is 0).
+    std::vector<int> sortByColumn(int column, bool ascending);
     /// Sorts by the column's dates extended by each cell's item data as minutes after midnight, always
     /// in the requested direction.
-    void sortChronologically(int column, bool ascending);
+    std::vector<int> sortChronologically(int column, bool ascending);
+    /// Puts the rows in a new order: the row at i becomes the row that was at order[i]. The order must
+    /// be a permutation of all rows that keeps row 0 in place; anything else is refused.
+    bool reorderRows(const std::vector<int> &order);
+    /// Sets what the table remembers as the last sort (used when a sort is undone).
+    void setLastSort(int column, bool ascending);
     static SortComparison comparisonForHeader(std::string_view header);
     int lastSortColumn() const { return m_lastSortColumn; }
     bool lastSortAscending() const { return m_lastSortAscending; }
@@ -135,7 +141,7 @@ private:
     bool reserveColumns(int columns);
     void maybeCompact();
     void compact();
-    template <typename Key, typename Less> void sortRows(Key keyOf, Less less);
+    template <typename Key, typename Less> std::vector<int> sortRows(Key keyOf, Less less);
 
     Arena m_arena;
     std::vector<Row> m_rows;
