@@ -108,7 +108,8 @@ bool parseBandPlan(std::string_view text, BandPlan &plan)
     ReaderState state;
     bool anyLine = false;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
+        // Lines may end in CR LF, LF or CR; the empty line between CR and LF is skipped.
+        const std::size_t end = text.find_first_of("\r\n");
         const std::string_view line = trimmed(text.substr(0, end));
         if (!line.empty()) {
             anyLine = true;

@@ -4,6 +4,7 @@
 #include "definitions/ContestTemplates.h"
 #include "definitions/ValueLists.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>

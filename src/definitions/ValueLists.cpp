@@ -72,7 +72,8 @@ std::vector<std::string> parseListFile(std::string_view text)
 {
     std::vector<std::string> entries;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
+        // Any line end will do: CR LF, LF, or the CR of old Mac files (empty lines are skipped anyway).
+        const std::size_t end = text.find_first_of("\r\n");
         const std::string_view entry = trimmed(text.substr(0, end));
         if (!entry.empty())
             entries.emplace_back(entry);

@@ -31,7 +31,7 @@ std::string_view submodeName(std::string_view entry);
 /// The parent mode of a submode entry: the text after its first "=", empty without one.
 std::string_view parentMode(std::string_view entry);
 
-/// The entries of a list file: one per line (LF, with or without CR), trimmed, empty lines skipped.
+/// The entries of a list file: one per line (any line end), trimmed, empty lines skipped.
 std::vector<std::string> parseListFile(std::string_view text);
 /// The text of a list file: every non-empty entry followed by CR LF.
 std::string listFileText(const std::vector<std::string> &entries);

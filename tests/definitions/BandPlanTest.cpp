@@ -72,6 +72,8 @@ TEST(BandPlan, ReaderKeepsOnlyCompleteMaps)
         { "LF only, no declaration",
             "<bandplan>\n<band>\n<value>20M</value>\n<map>\n<mode>CW</mode>\n<freq>14.0</freq>\n</map>\n",
             { { "20M", "CW", "14.0" } } },
+        { "CR only", "<band>\r<value>6M</value>\r<map>\r<mode>CW</mode>\r<freq>50.0</freq>\r</map>\r",
+            { { "6M", "CW", "50.0" } } },
         { "empty freq", bandPlanText(planOf({ { "20M", "CW", "" }, { "20M", "SSB", "14.2" } })),
             { { "20M", "SSB", "14.2" } } },
         { "no freq elements", "<band>\r\n<value>20M</value>\r\n<map>\r\n<mode>CW</mode>\r\n</map>\r\n", {} },

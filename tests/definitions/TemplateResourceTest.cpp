@@ -106,3 +106,24 @@ TEST(AdifVersion, TakesTheFirstLineOrWhatFollowsItsColon)
              { "3.1.6\nnext", "3.1.6" }, { "", "" } })
         EXPECT_EQ(parseAdifVersion(c.text), c.version) << c.text;
 }
+
+TEST(TemplateResource, CutOrAlteredShippedFileNeverReadsPastItsEnd)
+{
+    const std::string shipped = quillog::test::fileText(quillog::test::shippedTemplates);
+    ASSERT_TRUE(TemplateResource::fromBytes(shipped).isLoaded());
+    // Every cut short copy is refused: the end line is missing.
+    for (std::size_t size = 0; size + 1 < shipped.size(); size += 7)
+        EXPECT_FALSE(TemplateResource::fromBytes(std::string_view(shipped).substr(0, size)).isLoaded())
+            << size;
+    // A changed byte either breaks the layout or only changes text; sections still parse.
+    for (std::size_t at = 0; at < shipped.size(); at += 5) {
+        std::string altered = shipped;
+        altered[at] = static_cast<char>(altered[at] ^ 0x5a);
+        const auto resource = TemplateResource::fromBytes(altered);
+        for (const int id : { 105, 109, 111, 112, 114, 115, 116 }) {
+            if (const auto text = resource.section(id)) {
+                EXPECT_LE(parseResourceLines(*text).size(), text->size() + 1);
+            }
+        }
+    }
+}

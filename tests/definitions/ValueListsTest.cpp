@@ -22,6 +22,7 @@ TEST(ListFile, EntriesAreTrimmedLinesWithoutEmptyOnes)
     const Case cases[] = {
         { "  160M \t\r\n\r\n80M", { "160M", "80M" } },
         { "160M\n80M\n", { "160M", "80M" } },
+        { "160M\r80M\r", { "160M", "80M" } },
         { "\r\n \r\n\t\n", {} },
         { "", {} },
         { "ssb\r\nFsk31=Psk\r\n", { "ssb", "Fsk31=Psk" } },
