@@ -3,10 +3,13 @@
 
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "definitions/Definitions.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace quillog::cli
@@ -70,10 +73,48 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     return options;
 }
 
-int convert(const CliArguments &arguments, const SaveDefinitions &definitions)
+// The folder of the operator's own lists, as the editor uses it.
+std::string dataFolder()
+{
+    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
+        return std::string(data) + "/Quillog";
+    const char *home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
+}
+
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+// The definitions the save checks against; without the template resource only an unchecked save works.
+bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
+{
+    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    if (!load.ok) {
+        const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
+        if (!arguments.has("--no-checks")) {
+            fail(message + " (the checks need it; --no-checks saves without them)");
+            return false;
+        }
+        std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    }
+    save.modes = load.definitions.modes;
+    save.bands = load.definitions.bands;
+    save.typeMap = load.definitions.typeMap;
+    save.adifVersion = load.definitions.adifVersion;
+    return true;
+}
+
+int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    SaveDefinitions definitions;
+    if (!loadSaveDefinitions(arguments, definitions))
+        return ExitFailure;
     LogTable table;
     AdiReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
@@ -115,13 +156,12 @@ const char *usageText()
            "Exit status: 0 success, 1 records were rejected by the checks, 2 the command failed.\n";
 }
 
-int runCommand(const CliArguments &arguments, const char *programPath)
+int runCommand(const CliArguments &arguments)
 {
-    (void)programPath;
     if (arguments.command == "info")
         return info(arguments);
     if (arguments.command == "convert")
-        return convert(arguments, SaveDefinitions {});
+        return convert(arguments);
     return fail("unknown command " + arguments.command);
 }
 

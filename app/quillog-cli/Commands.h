@@ -9,6 +9,6 @@ namespace quillog::cli
 enum ExitStatus { ExitSuccess = 0, ExitProblemsFound = 1, ExitFailure = 2 };
 
 const char *usageText();
-int runCommand(const CliArguments &arguments, const char *programPath);
+int runCommand(const CliArguments &arguments);
 
 } // namespace quillog::cli

@@ -19,5 +19,5 @@ int main(int argc, char **argv)
         std::fputs(usageText(), stderr);
         return ExitFailure;
     }
-    return runCommand(arguments, argv[0]);
+    return runCommand(arguments);
 }
