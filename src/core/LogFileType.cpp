@@ -5,6 +5,7 @@
 #include "core/Text.h"
 #include "core/Utf16.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
