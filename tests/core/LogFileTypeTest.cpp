@@ -47,7 +47,7 @@ TEST(DetectLogFileType, RealLogsOfEveryKind)
         bool wide;
     };
     const Case cases[] = {
-        { "adif_spec_example.adi", LogFileType::TypeAdif, false },
+        { "adif_example_header_userdefs.adi", LogFileType::TypeAdif, false },
         { "hamrs_0.10.7.adi", LogFileType::TypeAdif, false },
         { "pyadif_file_good.adx", LogFileType::TypeAdx, false },
         { "cqrlog_iaru-hf_xqso.log", LogFileType::TypeCabrillo, false },

@@ -27,8 +27,8 @@ std::string contents(const fs::path &path)
 class TemporaryFolder
 {
 public:
-    TemporaryFolder()
-        : m_folder(fs::temp_directory_path() / "quillog-utf8copy")
+    explicit TemporaryFolder(const std::string &name)
+        : m_folder(fs::temp_directory_path() / ("quillog-utf8copy-" + name))
     {
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
@@ -65,7 +65,7 @@ private:
 
 TEST(MakeUtf8Copy, CopiesEitherByteOrderWithoutTheMark)
 {
-    TemporaryFolder temporary;
+    TemporaryFolder temporary("byte-order");
     const std::string expected = contents(dataFolder + "utf8_of_utf16.adi");
     for (const char *file : { "utf16le_bom.adi", "utf16be_bom.adi", "utf16le.adi" }) {
         const Utf8Copy copy = makeUtf8Copy(dataFolder + file);
@@ -81,7 +81,7 @@ TEST(MakeUtf8Copy, CopiesEitherByteOrderWithoutTheMark)
 
 TEST(MakeUtf8Copy, CopiesHaveTheirOwnNamesAndGoWithTheirOwner)
 {
-    TemporaryFolder temporary;
+    TemporaryFolder temporary("owner");
     Utf8Copy first = makeUtf8Copy(dataFolder + "utf16le_bom.adi");
     Utf8Copy second = makeUtf8Copy(dataFolder + "utf16le_bom.adi");
     EXPECT_NE(first.path(), second.path());
@@ -100,7 +100,7 @@ TEST(MakeUtf8Copy, CopiesHaveTheirOwnNamesAndGoWithTheirOwner)
 
 TEST(MakeUtf8Copy, FallsBackToTheLogItself)
 {
-    TemporaryFolder temporary;
+    TemporaryFolder temporary("fallback");
     const std::string empty = (temporary.path() / "empty.adi").string();
     std::ofstream(empty, std::ios::binary) << std::string("\0\0A\0", 4);
     for (const std::string &path : { dataFolder + "no-such-file.adi", empty }) {
