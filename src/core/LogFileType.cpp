@@ -186,8 +186,12 @@ LogFileTypeResult detectLogFileType(const std::string &path)
 {
     struct stat info {
     };
-    if (::stat(path.c_str(), &info) != 0)
-        return { LogFileType::TypeMissing, false, {} };
+    if (::stat(path.c_str(), &info) != 0) {
+        // A file behind a folder we may not enter exists all the same: that is a read failure.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return { LogFileType::TypeMissing, false, {} };
+        return cannotOpen();
+    }
     // Not blocking on open keeps a named pipe from hanging the command; it is refused below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)

@@ -64,6 +64,8 @@ OptionsAccepted OptionsModel::accept(KeyValueStore &store, FileAssociation &asso
     if (m_values.associate != m_associatedAtOpening) {
         result.message = std::string(associationHint);
         result.associationDone = m_values.associate ? association.install() : association.remove();
+        if (!result.associationDone)
+            result.associationError = association.errorText();
     }
     return result;
 }

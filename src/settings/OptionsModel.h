@@ -47,8 +47,9 @@ struct OptionsAccepted {
     bool written = false;
     /// Set when the association box was changed: the information box to show, once.
     std::string message;
-    /// False when the association could not be made or removed.
+    /// False when the association could not be made or removed; associationError then says why.
     bool associationDone = true;
+    std::string associationError;
 };
 
 /// The Options dialog without its widgets: what it shows on opening, what "Default" resets and what

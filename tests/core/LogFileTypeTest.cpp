@@ -202,6 +202,7 @@ TEST(DetectLogFileType, WhatCannotBeReadIsReportedNotGuessed)
     std::ofstream(folder / "short.adi") << "<EOR>";
     EXPECT_EQ(detectLogFileType((folder / "short.adi").string()).type, LogFileType::TypeUnrecognised);
     EXPECT_TRUE(detectLogFileType((folder / "short.adi").string()).message.empty());
+    EXPECT_EQ(detectLogFileType((folder / "short.adi/log.adi").string()).type, LogFileType::TypeMissing);
     fs::remove_all(folder);
 }
 

@@ -118,6 +118,14 @@ TEST(OptionsModel, ChangedAssociationBoxShowsTheHintAndAppliesIt)
     accepted = removing.accept(store, association);
     EXPECT_FALSE(accepted.message.empty());
     EXPECT_FALSE(association.isInstalled());
+
+    // A desktop entry that cannot be written: the failure comes back with its reason.
+    std::filesystem::create_directories(home.folder() / "applications/quillog.desktop");
+    OptionsModel failing(store, false);
+    failing.values().associate = true;
+    accepted = failing.accept(store, association);
+    EXPECT_FALSE(accepted.associationDone);
+    EXPECT_FALSE(accepted.associationError.empty());
 }
 
 TEST(OptionsModel, StoreThatCannotBeWrittenIsReportedButStillAccepted)
