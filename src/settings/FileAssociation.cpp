@@ -96,20 +96,13 @@ std::string FileAssociation::mimePackageText()
 
 std::string FileAssociation::desktopEntryText() const
 {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Quillog\n"
-           "GenericName=ADIF Log Editor\n"
-           "Comment=Edit amateur-radio contact logs in ADIF\n"
-           "Exec="
-        + quotedExecArgument(m_programPath)
-        + " %f\n"
-          "Icon=quillog\n"
-          "Terminal=false\n"
-          "MimeType="
-        + std::string(adiMimeType) + ';' + std::string(adifMimeType)
-        + ";\n"
-          "Categories=Network;HamRadio;\n";
+    std::string text = "[Desktop Entry]\nType=Application\nName=Quillog\nGenericName=ADIF Log Editor\n"
+                       "Comment=Edit amateur-radio contact logs in ADIF\n";
+    text += "Exec=" + quotedExecArgument(m_programPath) + " %f\n";
+    text += "Icon=quillog\nTerminal=false\n";
+    text += "MimeType=" + std::string(adiMimeType) + ';' + std::string(adifMimeType) + ";\n";
+    text += "Categories=Network;HamRadio;\n";
+    return text;
 }
 
 bool FileAssociation::install()
