@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/FileAssociation.h"
+
+#include "core/FileIo.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace quillog
+{
+
+namespace
+{
+
+constexpr std::string_view typeDescription = "HAM Radio ADIF file";
+
+std::string mimeTypeEntry(std::string_view type, std::string_view pattern)
+{
+    std::string text = "  <mime-type type=\"" + std::string(type) + "\">\n";
+    text += "    <comment>" + std::string(typeDescription) + "</comment>\n";
+    text += "    <sub-class-of type=\"text/plain\"/>\n";
+    text += "    <glob pattern=\"" + std::string(pattern) + "\"/>\n";
+    text += "  </mime-type>\n";
+    return text;
+}
+
+bool hasControlCharacter(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string quotedExecArgument(std::string_view argument)
+{
+    // Inside the quotes, '"', '`', '$' and '\' take a backslash; the entry's string syntax then doubles
+    // every backslash again, and '%' is doubled so that it is not read as a field code.
+    std::string quoted = "\"";
+    for (const char c : argument) {
+        if (c == '"' || c == '`' || c == '$')
+            quoted += "\\\\";
+        if (c == '\\')
+            quoted += "\\\\\\";
+        if (c == '%')
+            quoted += '%';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+FileAssociation::FileAssociation(std::string dataHome, std::string programPath, CommandRunner runner)
+    : m_dataHome(std::move(dataHome))
+    , m_programPath(std::move(programPath))
+    , m_runner(std::move(runner))
+{
+}
+
+FileAssociation FileAssociation::forCurrentUser(std::string programPath, CommandRunner runner)
+{
+    return FileAssociation(userDataHome(), std::move(programPath), std::move(runner));
+}
+
+std::string FileAssociation::userDataHome()
+{
+    if (const char *dataHome = std::getenv("XDG_DATA_HOME"); dataHome && dataHome[0] == '/')
+        return dataHome;
+    if (const char *home = std::getenv("HOME"); home && home[0] == '/')
+        return std::string(home) + "/.local/share";
+    return {};
+}
+
+std::string FileAssociation::mimePackagePath() const
+{
+    return m_dataHome + "/mime/packages/" + std::string(mimePackageName);
+}
+
+std::string FileAssociation::desktopFilePath() const
+{
+    return m_dataHome + "/applications/" + std::string(desktopFileName);
+}
+
+std::string FileAssociation::mimePackageText()
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        + mimeTypeEntry(adiMimeType, "*.adi") + mimeTypeEntry(adifMimeType, "*.adif") + "</mime-info>\n";
+}
+
+std::string FileAssociation::desktopEntryText() const
+{
+    std::string text = "[Desktop Entry]\nType=Application\nName=Quillog\nGenericName=ADIF Log Editor\n"
+                       "Comment=Edit amateur-radio contact logs in ADIF\n";
+    text += "Exec=" + quotedExecArgument(m_programPath) + " %f\n";
+    text += "Icon=quillog\nTerminal=false\n";
+    text += "MimeType=" + std::string(adiMimeType) + ';' + std::string(adifMimeType) + ";\n";
+    text += "Categories=Network;HamRadio;\n";
+    return text;
+}
+
+bool FileAssociation::install()
+{
+    m_error.clear();
+    if (m_dataHome.empty())
+        return fail("No folder for the user's data: neither XDG_DATA_HOME nor HOME is set.");
+    if (m_programPath.empty() || m_programPath.front() != '/' || hasControlCharacter(m_programPath))
+        return fail("The program path cannot be used in a desktop entry: " + m_programPath);
+    if (!writeFile(mimePackagePath(), mimePackageText()) || !writeFile(desktopFilePath(), desktopEntryText()))
+        return false;
+    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    m_runner({ "update-desktop-database", m_dataHome + "/applications" });
+    m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
+        std::string(adifMimeType) });
+    return true;
+}
+
+bool FileAssociation::remove()
+{
+    m_error.clear();
+    if (m_dataHome.empty())
+        return fail("No folder for the user's data: neither XDG_DATA_HOME nor HOME is set.");
+    std::error_code error;
+    for (const std::string &path : { desktopFilePath(), mimePackagePath() }) {
+        if (!fs::remove(path, error) && error)
+            fail("Cannot delete " + path + ": " + error.message());
+    }
+    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    m_runner({ "update-desktop-database", m_dataHome + "/applications" });
+    return m_error.empty();
+}
+
+bool FileAssociation::isInstalled() const
+{
+    if (m_dataHome.empty())
+        return false;
+    std::error_code error;
+    if (!fs::is_regular_file(mimePackagePath(), error))
+        return false;
+    const FileBytes desktop = readFileBytes(desktopFilePath());
+    if (!desktop.ok)
+        return false;
+    const std::string_view text(desktop.bytes.data(), desktop.bytes.size());
+    return text.find(adiMimeType) != std::string_view::npos
+        || text.find(adifMimeType) != std::string_view::npos;
+}
+
+bool FileAssociation::writeFile(const std::string &path, std::string_view text)
+{
+    std::error_code error;
+    fs::create_directories(fs::path(path).parent_path(), error);
+    if (error)
+        return fail("Cannot create the folder of " + path + ": " + error.message());
+    SafeFile file(path);
+    if (!file.open() || !file.write(text) || !file.commit())
+        return fail(file.errorText());
+    return true;
+}
+
+bool FileAssociation::fail(std::string message)
+{
+    m_error = std::move(message);
+    return false;
+}
+
+} // namespace quillog
