@@ -57,14 +57,4 @@ AdiReadResult mergeAdiFile(
 std::optional<std::string> extractAdiValue(
     std::string_view record, std::string_view name, bool ignoreBracket);
 
-/// What appendAdiRecord() changed, so the caller can record it for undo.
-struct AppendedRecord {
-    int row = -1;
-    std::vector<int> newColumns; ///< columns added at the right, in order
-};
-
-/// Adds one record given as ADI text as a new last row; unknown fields get new columns at the right.
-/// Empty rows are removed first (a fresh, empty grid); the rows are numbered in column 0 afterwards.
-AppendedRecord appendAdiRecord(LogTable &table, std::string_view record, bool ignoreBracket);
-
 } // namespace quillog

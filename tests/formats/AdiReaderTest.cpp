@@ -244,23 +244,3 @@ TEST(ExtractAdiValue, FindsFieldsByTagNeverInsideValues)
     EXPECT_FALSE(extractAdiValue(record, "BAND", false));
     EXPECT_FALSE(extractAdiValue("<BAND:3 20M", "BAND", false));
 }
-
-TEST(AppendAdiRecord, FillsAFreshGridAndGrowsAnOpenLog)
-{
-    LogTable table;
-    table.setColumnCount(15);
-    table.setRowCount(26);
-    const AppendedRecord first = appendAdiRecord(table, "<CALL:4>AB1C <BAND:3>20M <EOR>", false);
-    EXPECT_EQ(headers(table), (Texts { "#", "CALL", "BAND" }));
-    EXPECT_EQ(first.row, 1);
-    EXPECT_EQ(first.newColumns, (std::vector<int> { 1, 2 }));
-    EXPECT_EQ(table.text(1, 0), "1");
-
-    const AppendedRecord second = appendAdiRecord(table, "<call:4>K1AB <MODE:2>CW <EOR>", false);
-    EXPECT_EQ(headers(table), (Texts { "#", "CALL", "BAND", "MODE" }));
-    EXPECT_EQ(second.row, 2);
-    EXPECT_EQ(second.newColumns, (std::vector<int> { 3 }));
-    EXPECT_EQ(cell(table, 2, "CALL"), "K1AB");
-    EXPECT_EQ(cell(table, 2, "BAND"), "");
-    EXPECT_EQ(table.text(2, 0), "2");
-}
