@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/LogTable.h"
+#include "core/RecentFiles.h"
+#include "core/UndoJournal.h"
+#include "definitions/Definitions.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <atomic>
+#include <string>
+
+namespace quillog {
+
+class Host;
+class KeyValueStore;
+
+/// The open log and the commands that load, save and close it: the busy test of the worker slots, the
+/// file-type test, which reader or writer runs, the flags, the title, the status panes and the prompts.
+/// It talks to the platform only through the Host.
+class Document {
+public:
+    Document(Host &host, KeyValueStore &store, std::string programFolder, std::string dataFolder);
+
+    /// Reads the settings, the definitions and the recent files, and gives the table its empty shape.
+    void start();
+
+    // Commands of the File menu.
+    void open();
+    /// A recent file, a file named on the command line or a dropped file.
+    void openPath(const std::string &path);
+    void reload();
+    void merge();
+    void import();
+    void save();
+    void saveAs();
+    void saveSelected();
+    /// Asks about unsaved changes; true when the window may close.
+    bool close();
+    void openRecent(int commandId);
+
+    // Edit menu.
+    UndoEffect undo();
+    UndoEffect redo();
+
+    /// Reads the settings again (after the Options dialog) or the definitions (after a list editor).
+    void reloadSettings();
+    void reloadDefinitions();
+
+    LogTable &table() { return m_table; }
+    const LogTable &table() const { return m_table; }
+    UndoJournal &journal() { return m_journal; }
+    const Settings &settings() const { return m_settings; }
+    const Definitions &definitions() const { return m_definitions; }
+    const RecentFiles &recentFiles() const { return m_recent; }
+    const std::string &currentPath() const { return m_currentPath; }
+    const std::string &dataFolder() const { return m_dataFolder; }
+    std::string title() const;
+
+    bool isLogOpen() const { return m_logOpen; }
+    bool isModified() const { return m_journal.isModified(); }
+    bool needsNewName() const { return m_needsNewName; }
+    bool invalidFound() const { return m_invalidFound; }
+    void setInvalidFound(bool found) { m_invalidFound = found; }
+    bool isBusy() const;
+
+    // What the menus enable.
+    bool canReload() const { return m_logOpen && !m_needsNewName; }
+    bool canSave() const { return m_logOpen && isModified(); }
+
+    /// Status pane 2's text, "   QSOs: %i".
+    std::string qsoCountText() const;
+
+private:
+    bool refuseWhenBusy();
+    bool runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    bool acceptAdif(const std::string &path, std::string &readingPath);
+    void loadFile(const std::string &path, bool addToRecent);
+    void finishLoad(bool ok, bool merged);
+    void saveTo(bool askForName, bool selectionOnly);
+    bool askToSaveChanges(std::string_view question);
+    void showSaveReport(const struct SaveResult &result, bool frequencyWarning);
+    void addRowNumbers();
+    void refreshTitle();
+    void refreshCount();
+
+    Host &m_host;
+    KeyValueStore &m_store;
+    std::string m_programFolder;
+    std::string m_dataFolder;
+    LogTable m_table;
+    UndoJournal m_journal { m_table };
+    Settings m_settings;
+    Definitions m_definitions;
+    RecentFiles m_recent;
+    std::string m_currentPath;
+    std::array<std::atomic<bool>, 4> m_slots {};
+    bool m_logOpen = false;
+    bool m_needsNewName = false;
+    bool m_invalidFound = false;
+};
+
+} // namespace quillog
