@@ -26,31 +26,64 @@ struct Collected {
     bool stopped = false;
 };
 
+// Finds the column of a field. Records of one log mostly repeat the same elements in the same order,
+// so the n-th element of the last record is compared first, which spares building the name.
+class ColumnFinder
+{
+public:
+    explicit ColumnFinder(const ColumnMap &columns)
+        : m_columns(columns)
+    {
+    }
+
+    int find(const AdxField &field, std::size_t ordinal)
+    {
+        const bool element = field.kind == AdxField::Kind::Element;
+        if (element && ordinal < m_recent.size() && m_recent[ordinal].first == field.element)
+            return m_recent[ordinal].second;
+        const auto found = m_columns.find(adxFieldName(field));
+        const int column = found == m_columns.end() ? -1 : found->second;
+        if (element && column >= 0) {
+            if (ordinal >= m_recent.size())
+                m_recent.resize(ordinal + 1);
+            m_recent[ordinal] = { field.element, column };
+        }
+        return column;
+    }
+
+private:
+    const ColumnMap &m_columns;
+    std::vector<std::pair<std::string_view, int>> m_recent;
+};
+
 // First pass: counts the records that hold at least one named field and collects the field names.
 // A last record cut off by the end of the file counts too.
 Collected collectNames(std::string_view text, Progress &progress)
 {
     Collected collected;
+    ColumnFinder columns(collected.columns);
     PercentReporter percent(progress, "Collecting tags ...");
     AdxScanner scanner(text);
     AdxField field;
     bool recordHasField = false;
+    std::size_t ordinal = 0;
     for (;;) {
         const AdxScanner::Token token = scanner.next(field);
         if (token == AdxScanner::Token::Field) {
-            std::string name = adxFieldName(field);
-            if (name.empty())
-                continue;
-            recordHasField = true;
-            if (collected.columns.count(name) == 0) {
+            if (columns.find(field, ordinal++) < 0) {
+                std::string name = adxFieldName(field);
+                if (name.empty())
+                    continue;
                 collected.columns.emplace(name, static_cast<int>(collected.names.size()));
                 collected.names.push_back(std::move(name));
             }
+            recordHasField = true;
             continue;
         }
         if (recordHasField)
             ++collected.records;
         recordHasField = false;
+        ordinal = 0;
         if (token == AdxScanner::Token::End)
             break;
         percent.report(scanner.position(), text.size());
@@ -77,21 +110,23 @@ int fillRows(std::string_view text, LogTable &table, const Collected &collected,
     PercentReporter percent(progress, "Reading file ...");
     percent.report(0, text.size());
     std::vector<int> filledInRow(collected.names.size(), -1);
+    ColumnFinder columns(collected.columns);
     AdxScanner scanner(text);
     AdxField field;
     int read = 0;
     bool recordHasField = false;
+    std::size_t ordinal = 0;
     while (read < collected.records) {
         const AdxScanner::Token token = scanner.next(field);
         if (token == AdxScanner::Token::Field) {
-            const auto found = collected.columns.find(adxFieldName(field));
-            if (found == collected.columns.end())
+            const int column = columns.find(field, ordinal++);
+            if (column < 0)
                 continue; // a nameless field
             const int row = 1 + read;
-            int &filled = filledInRow[static_cast<std::size_t>(found->second)];
+            int &filled = filledInRow[static_cast<std::size_t>(column)];
             if (filled != row) {
                 filled = row;
-                setValue(table, row, found->second, field.value);
+                setValue(table, row, column, field.value);
             }
             recordHasField = true;
             continue;
@@ -99,6 +134,7 @@ int fillRows(std::string_view text, LogTable &table, const Collected &collected,
         if (recordHasField)
             ++read;
         recordHasField = false;
+        ordinal = 0;
         if (token == AdxScanner::Token::End)
             break;
         percent.report(scanner.position(), text.size());

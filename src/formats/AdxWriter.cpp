@@ -37,7 +37,12 @@ bool isPlainElementName(std::string_view name)
 
 void appendCased(std::string &out, std::string_view text, bool lowerCase)
 {
-    out += lowerCase ? toLower(text) : std::string(text);
+    const std::size_t start = out.size();
+    out += text;
+    if (lowerCase) {
+        for (std::size_t i = start; i < out.size(); ++i)
+            out[i] = toLowerAscii(out[i]);
+    }
 }
 
 void appendAttribute(std::string &out, std::string_view name, std::string_view value, bool lowerCase)
