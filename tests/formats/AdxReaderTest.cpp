@@ -225,3 +225,16 @@ TEST(AdxText, TakesTextThatIsNotUtf8AsWindows1252)
         EXPECT_TRUE(isValidUtf8(utf8FromCell(c.cell)));
     }
 }
+
+TEST(AdxReader, RefusesATableFarLargerThanItsFile)
+{
+    // Every record has a field of its own: records times names cells from a small file.
+    std::string body;
+    for (int i = 0; i < 5000; ++i)
+        body += "<RECORD><F" + std::to_string(i) + ">x</F" + std::to_string(i) + "></RECORD>";
+    LogTable table = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
+    const AdiReadResult result = read(records(body), table);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "not enough memory for the log");
+    EXPECT_EQ(table.text(1, 0), "A1A");
+}
