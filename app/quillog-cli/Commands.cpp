@@ -3,9 +3,12 @@
 
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "core/Text.h"
 #include "definitions/Definitions.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
+#include "formats/AdxReader.h"
+#include "formats/AdxWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +21,14 @@ namespace quillog::cli
 namespace
 {
 
+// True when the path names an ADX file (by its extension, letter case ignored).
+bool isAdxPath(const std::string &path)
+{
+    constexpr std::string_view extension = ".adx";
+    return path.size() >= extension.size()
+        && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
+}
+
 int fail(const std::string &message)
 {
     std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
@@ -29,7 +40,8 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     RunningFlag progress;
     AdiReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result = readAdiFile(path, table, options, progress);
+    result
+        = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
     if (result.ok)
         return true;
     fail(result.message.empty() ? path + ": No valid entries found." : result.message);
@@ -120,14 +132,17 @@ int convert(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
-    const SaveResult saved
-        = writeAdiFile(arguments.paths[1], table, saveOptionsFrom(arguments), definitions, progress);
+    const std::string &target = arguments.paths[1];
+    const bool adx = isAdxPath(target);
+    const SaveOptions options = saveOptionsFrom(arguments);
+    const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
+                                 : writeAdiFile(target, table, options, definitions, progress);
     if (!saved.ok)
-        return fail(arguments.paths[1] + ": " + saved.message);
+        return fail(target + ": " + saved.message);
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (saved.frequencyWithoutSeparator)
+    if (!adx && saved.frequencyWithoutSeparator) // ADX reports carry no such warning
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
     if (!saved.reportPath.empty())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
@@ -142,7 +157,8 @@ const char *usageText()
            "\n"
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
-           "  convert IN OUT     read an ADI log and write it as ADI again\n"
+           "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
+           "                     other ADI\n"
            "\n"
            "Options (anywhere on the line):\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"

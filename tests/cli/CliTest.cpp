@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -97,4 +98,22 @@ TEST(Cli, HelpDescribesTheCommands)
     const CliRun run = cli("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("convert IN OUT"), std::string::npos);
+}
+
+TEST(Cli, ConvertWritesAndReadsAdxByTheExtension)
+{
+    const fs::path folder = freshFolder("cli-adx");
+    const std::string original = dataFile("adi/n3fjp_aclog_7.0.5.adi");
+    const std::string adx = (folder / "log.ADX").string();
+    const std::string back = (folder / "back.adi").string();
+    ASSERT_EQ(cli("convert --no-checks " + quoted(original) + " " + quoted(adx)).status, 0);
+    EXPECT_EQ(fileContents(adx).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<ADX>\r\n", 0), 0u);
+    EXPECT_EQ(std::system(("xmllint --noout " + quoted(adx)).c_str()), 0);
+    ASSERT_EQ(cli("convert --no-checks " + quoted(adx) + " " + quoted(back)).status, 0);
+
+    // The same fields with the same counts, read from the original and from the copy made through ADX.
+    const std::string before = cli("info " + quoted(original)).out;
+    const std::string after = cli("info " + quoted(back)).out;
+    EXPECT_EQ(after.substr(after.find("QSOs:")), before.substr(before.find("QSOs:")));
+    EXPECT_NE(cli("info " + quoted(adx)).out.find("QSOs: 438\n"), std::string::npos);
 }

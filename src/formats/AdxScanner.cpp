@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/AdxScanner.h"
+
+#include "core/Text.h"
+#include "formats/AdxText.h"
+
+#include <cstring>
+
+namespace quillog
+{
+
+namespace
+{
+
+constexpr std::string_view cdataOpen = "<![CDATA[";
+constexpr std::string_view commentOpen = "<!--";
+
+bool startsWith(std::string_view text, std::size_t at, std::string_view prefix)
+{
+    return text.substr(at, prefix.size()) == prefix;
+}
+
+// Past the end of the text from `open` up to and including `close`; the text's end when it never comes.
+std::size_t skipPast(std::string_view text, std::size_t open, std::string_view opener, std::string_view close)
+{
+    const std::size_t end = text.find(close, open + opener.size());
+    return end == std::string_view::npos ? text.size() : end + close.size();
+}
+
+// The element name at the start of a tag's text: up to a blank or "/".
+std::string_view elementName(std::string_view tag)
+{
+    std::size_t end = 0;
+    while (end < tag.size() && !isBlank(tag[end]) && tag[end] != '/')
+        ++end;
+    return tag.substr(0, end);
+}
+
+// Position of the next tag "<name" or "</name" (letter case ignored) at or after from; npos when none.
+std::size_t findTag(std::string_view text, std::string_view name, bool closing, std::size_t from)
+{
+    const std::size_t nameAt = closing ? 2 : 1;
+    for (std::size_t at = text.find('<', from); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        if (closing && (at + 1 >= text.size() || text[at + 1] != '/'))
+            continue;
+        const std::size_t after = at + nameAt + name.size();
+        if (after < text.size() && equalsIgnoreCase(text.substr(at + nameAt, name.size()), name)
+            && (text[after] == '>' || text[after] == '/' || isBlank(text[after])))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+// Past the ">" of the tag that starts at `at`.
+std::size_t pastTag(std::string_view text, std::size_t at)
+{
+    const std::size_t close = text.find('>', at);
+    return close == std::string_view::npos ? text.size() : close + 1;
+}
+
+std::string decodedUpper(std::string_view raw)
+{
+    return toUpper(trimmed(needsXmlDecoding(raw) ? decodeXmlText(raw) : std::string(raw)));
+}
+
+} // namespace
+
+AdxScanner::AdxScanner(std::string_view text)
+    : m_text(text)
+{
+    if (findTag(text, "RECORDS", false, 0) != std::string_view::npos)
+        return; // next() enters the first records section
+    // No records section: the records follow the header, or stand alone.
+    m_inRecords = true;
+    const std::size_t header = findTag(text, "HEADER", true, 0);
+    m_pos = header == std::string_view::npos ? 0 : pastTag(text, header);
+}
+
+bool AdxScanner::enterRecords()
+{
+    const std::size_t records = findTag(m_text, "RECORDS", false, m_pos);
+    if (records == std::string_view::npos)
+        return false;
+    m_pos = pastTag(m_text, records);
+    m_inRecords = true;
+    return true;
+}
+
+AdxScanner::Token AdxScanner::next(AdxField &field)
+{
+    for (;;) {
+        if (!m_inRecords && !enterRecords())
+            break;
+        const std::size_t at = m_text.find('<', m_pos);
+        if (at == std::string_view::npos)
+            break;
+        if (startsWith(m_text, at, commentOpen)) {
+            m_pos = skipPast(m_text, at, commentOpen, "-->");
+            continue;
+        }
+        if (startsWith(m_text, at, cdataOpen)) {
+            m_pos = skipPast(m_text, at, cdataOpen, "]]>");
+            continue;
+        }
+        // The tag ends at ">" outside quotes; a "<" first means the "<" began no tag.
+        std::size_t pos = at + 1;
+        char quote = 0;
+        for (; pos < m_text.size() && m_text[pos] != '<'; ++pos) {
+            const char c = m_text[pos];
+            if (quote != 0)
+                quote = c == quote ? 0 : quote;
+            else if (c == '"' || c == '\'')
+                quote = c;
+            else if (c == '>')
+                break;
+        }
+        if (pos >= m_text.size() || m_text[pos] == '<') {
+            m_pos = pos;
+            continue;
+        }
+        m_pos = pos + 1;
+        const Token token = handleTag(m_text.substr(at + 1, pos - at - 1), field, pos + 1);
+        if (token != Token::End)
+            return token;
+    }
+    m_pos = m_text.size();
+    return Token::End;
+}
+
+// Returns End for a tag that is neither a field nor the end of a record.
+AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, std::size_t valueStart)
+{
+    if (tag.empty() || tag[0] == '?' || tag[0] == '!')
+        return Token::End;
+    if (tag[0] == '/') {
+        const std::string_view name = trimmed(tag.substr(1));
+        if (equalsIgnoreCase(name, "RECORDS"))
+            m_inRecords = false;
+        else if (!equalsIgnoreCase(name, "RECORD"))
+            return Token::End;
+        m_recordOpen = false;
+        return Token::EndOfRecord;
+    }
+    const std::string_view name = elementName(tag);
+    const bool emptyElement = tag.back() == '/';
+    if (equalsIgnoreCase(name, "RECORD")) {
+        if (emptyElement)
+            return Token::End;
+        // A record opened while the previous one is still open ends that one.
+        const bool ends = m_recordOpen;
+        m_recordOpen = true;
+        return ends ? Token::EndOfRecord : Token::End;
+    }
+    // An empty element carries no value and adds no column.
+    if (name.empty() || emptyElement || equalsIgnoreCase(name, "RECORDS") || equalsIgnoreCase(name, "ADX")
+        || equalsIgnoreCase(name, "HEADER"))
+        return Token::End;
+
+    bool named = false;
+    field = AdxField {};
+    field.element = name;
+    field.fieldName = xmlAttribute(tag, "FIELDNAME", &named);
+    if (named && equalsIgnoreCase(name, "USERDEF")) {
+        field.kind = AdxField::Kind::UserDefined;
+    } else if (named && equalsIgnoreCase(name, "APP")) {
+        field.kind = AdxField::Kind::Application;
+        field.programId = xmlAttribute(tag, "PROGRAMID");
+    }
+    const std::size_t end = valueEnd(valueStart);
+    field.value = m_text.substr(valueStart, end - valueStart);
+    m_pos = end;
+    return Token::Field;
+}
+
+// A value runs to the next tag; CDATA sections and comments belong to it.
+std::size_t AdxScanner::valueEnd(std::size_t from) const
+{
+    for (std::size_t at = m_text.find('<', from); at != std::string_view::npos; at = m_text.find('<', from)) {
+        if (startsWith(m_text, at, cdataOpen))
+            from = skipPast(m_text, at, cdataOpen, "]]>");
+        else if (startsWith(m_text, at, commentOpen))
+            from = skipPast(m_text, at, commentOpen, "-->");
+        else
+            return at;
+    }
+    return m_text.size();
+}
+
+std::string adxFieldName(const AdxField &field)
+{
+    switch (field.kind) {
+    case AdxField::Kind::UserDefined:
+        return decodedUpper(field.fieldName);
+    case AdxField::Kind::Application: {
+        const std::string fieldName = decodedUpper(field.fieldName);
+        return fieldName.empty() ? std::string() : "APP_" + decodedUpper(field.programId) + "_" + fieldName;
+    }
+    case AdxField::Kind::Element:
+        break;
+    }
+    return toUpper(field.element);
+}
+
+std::string_view xmlAttribute(std::string_view tag, std::string_view name, bool *found)
+{
+    std::size_t pos = elementName(tag).size();
+    while (pos < tag.size()) {
+        while (pos < tag.size() && (isBlank(tag[pos]) || tag[pos] == '/'))
+            ++pos;
+        const std::size_t nameStart = pos;
+        while (pos < tag.size() && !isBlank(tag[pos]) && tag[pos] != '=')
+            ++pos;
+        const std::string_view attribute = tag.substr(nameStart, pos - nameStart);
+        while (pos < tag.size() && isBlank(tag[pos]))
+            ++pos;
+        std::string_view value;
+        if (pos < tag.size() && tag[pos] == '=') {
+            ++pos;
+            while (pos < tag.size() && isBlank(tag[pos]))
+                ++pos;
+            const char quote = pos < tag.size() && (tag[pos] == '"' || tag[pos] == '\'') ? tag[pos] : 0;
+            const std::size_t valueStart = quote != 0 ? pos + 1 : pos;
+            std::size_t valueStop = valueStart;
+            while (
+                valueStop < tag.size() && (quote != 0 ? tag[valueStop] != quote : !isBlank(tag[valueStop])))
+                ++valueStop;
+            value = tag.substr(valueStart, valueStop - valueStart);
+            pos = quote != 0 && valueStop < tag.size() ? valueStop + 1 : valueStop;
+        }
+        if (!attribute.empty() && equalsIgnoreCase(attribute, name)) {
+            if (found != nullptr)
+                *found = true;
+            return value;
+        }
+    }
+    if (found != nullptr)
+        *found = false;
+    return {};
+}
+
+} // namespace quillog
