@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Host.h"
+#include "core/LogFileType.h"
 #include "core/LogTable.h"
 #include "core/RecentFiles.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
+#include "formats/AdiReader.h"
+#include "formats/LogSaver.h"
 #include "settings/Settings.h"
 
 #include <array>
 #include <atomic>
 #include <string>
 
-namespace quillog {
+namespace quillog
+{
 
 class Host;
 class KeyValueStore;
@@ -19,7 +24,8 @@ class KeyValueStore;
 /// The open log and the commands that load, save and close it: the busy test of the worker slots, the
 /// file-type test, which reader or writer runs, the flags, the title, the status panes and the prompts.
 /// It talks to the platform only through the Host.
-class Document {
+class Document
+{
 public:
     Document(Host &host, KeyValueStore &store, std::string programFolder, std::string dataFolder);
 
@@ -73,14 +79,19 @@ public:
     std::string qsoCountText() const;
 
 private:
+    enum class LoadKind { Replace, Merge, Import };
+
     bool refuseWhenBusy();
-    bool runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
-    bool acceptAdif(const std::string &path, std::string &readingPath);
-    void loadFile(const std::string &path, bool addToRecent);
-    void finishLoad(bool ok, bool merged);
-    void saveTo(bool askForName, bool selectionOnly);
-    bool askToSaveChanges(std::string_view question);
-    void showSaveReport(const struct SaveResult &result, bool frequencyWarning);
+    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    bool mayReplaceLog();
+    LogFileType fileType(const std::string &path);
+    bool isAdifOrWarn(const std::string &path);
+    void load(LoadKind kind);
+    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void clearLog();
+    bool saveTo(bool askForName, bool selectionOnly);
+    void reportSave(const SaveResult &result, bool frequencyWarning);
+    void warnAboutMissingColumns();
     void addRowNumbers();
     void refreshTitle();
     void refreshCount();
@@ -95,6 +106,7 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;
     bool m_needsNewName = false;

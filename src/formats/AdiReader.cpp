@@ -6,6 +6,7 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "formats/AdiScanner.h"
+#include "formats/ReadLimits.h"
 
 #include <unordered_map>
 #include <utility>
@@ -173,6 +174,13 @@ AdiReadResult resultOf(const Collected &collected, const Filled &filled)
     return result;
 }
 
+AdiReadResult tooLarge()
+{
+    AdiReadResult result;
+    result.message = "not enough memory for the log";
+    return result;
+}
+
 AdiReadResult noRecords(const Collected &collected)
 {
     AdiReadResult result;
@@ -206,9 +214,12 @@ AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &
     if (collected.stopped || collected.records == 0)
         return noRecords(collected);
 
+    const int fields = static_cast<int>(collected.newNames.size());
+    if (!tableFitsFile(
+            static_cast<std::uint64_t>(collected.records) + 1, collected.newNames.size(), bytes.size()))
+        return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    const int fields = static_cast<int>(collected.newNames.size());
     if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1)) {
         AdiReadResult result;
         result.message = "not enough memory for the log";
@@ -241,6 +252,10 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
         return noRecords(collected);
 
     const int fields = oldColumns + static_cast<int>(collected.newNames.size());
+    if (!tableFitsFile(static_cast<std::uint64_t>(oldRows + collected.records),
+            static_cast<std::uint64_t>(fields),
+            bytes.size() + static_cast<std::size_t>(table.rowCount()) * static_cast<std::size_t>(oldColumns)))
+        return tooLarge();
     if (!table.setColumnCount(fields) || !table.setRowCount(oldRows + collected.records)) {
         AdiReadResult result;
         result.message = "not enough memory for the log";

@@ -6,6 +6,7 @@
 #include "core/Progress.h"
 #include "formats/AdxScanner.h"
 #include "formats/AdxText.h"
+#include "formats/ReadLimits.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -145,18 +146,6 @@ int fillRows(std::string_view text, LogTable &table, const Collected &collected,
     return read;
 }
 
-// A log whose fields are spread thin over many records (each name in a few of them) asks for a table
-// far larger than its file. Real logs need a few cells per byte at most; beyond this bound the table is
-// refused before memory is committed to it.
-bool tableFits(const Collected &collected, std::size_t fileSize)
-{
-    constexpr std::uint64_t cellsPerByte = 16;
-    constexpr std::uint64_t alwaysAllowed = 1u << 24;
-    const std::uint64_t cells = static_cast<std::uint64_t>(collected.records + 1)
-        * static_cast<std::uint64_t>(collected.names.size());
-    return cells <= alwaysAllowed || cells / cellsPerByte <= fileSize;
-}
-
 AdiReadResult failure(std::string message, bool stopped = false)
 {
     AdiReadResult result;
@@ -174,7 +163,8 @@ AdiReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
     if (collected.stopped || collected.records == 0)
         return failure({}, collected.stopped);
 
-    if (!tableFits(collected, bytes.size()))
+    if (!tableFitsFile(
+            static_cast<std::uint64_t>(collected.records) + 1, collected.names.size(), bytes.size()))
         return failure("not enough memory for the log");
     const int fields = static_cast<int>(collected.names.size());
     LogTable filled;

@@ -244,3 +244,15 @@ TEST(ExtractAdiValue, FindsFieldsByTagNeverInsideValues)
     EXPECT_FALSE(extractAdiValue(record, "BAND", false));
     EXPECT_FALSE(extractAdiValue("<BAND:3 20M", "BAND", false));
 }
+
+TEST(AdiReader, RefusesATableFarLargerThanItsFile)
+{
+    // Every record names a field of its own: records x names cells for a file of a few hundred kB.
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "<F" + std::to_string(i) + ":0><EOR>";
+    const Read read = readText(text);
+    EXPECT_FALSE(read.result.ok);
+    EXPECT_EQ(read.result.message, "not enough memory for the log");
+    EXPECT_EQ(read.table.rowCount(), 0);
+}

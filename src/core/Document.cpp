@@ -1,0 +1,426 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Document.h"
+
+#include "core/Host.h"
+#include "core/Progress.h"
+#include "core/Text.h"
+#include "core/Utf8Copy.h"
+#include "formats/AdiWriter.h"
+#include "formats/AdxReader.h"
+#include "formats/AdxWriter.h"
+#include "settings/KeyValueStore.h"
+
+#include <filesystem>
+
+namespace quillog
+{
+
+namespace
+{
+
+constexpr const char *busyMessage = "Current thread is still running.\nPlease wait...";
+constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
+constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
+constexpr const char *noEntriesMessage = "No valid entries found.";
+constexpr const char *nothingToSaveMessage = "Nothing to save.";
+constexpr const char *requiredColumnsMessage
+    = "In order to save ADIF log correctly, you need to enter all required "
+      "column names (CALL, QSO_DATE, etc).";
+constexpr const char *reloadQuestion
+    = "The opened log is modified.\nDo you want to save changes?\n\nYes:\tSaves your "
+      "changes\nNo:\tDiscards your changes\nCancel:\tKeeps this log open";
+constexpr const char *closeQuestion
+    = "Do you want to save changes?\n\nYes:\tSaves your changes\nNo:\tDiscards your "
+      "changes\nCancel:\tKeeps this log open";
+constexpr const char *adifFilter = "ADIF files (*.adi, *adif)|*.adi*|All Log files (*.*)|*.*|";
+constexpr const char *saveFilter
+    = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
+constexpr const char *importFilter
+    = "All Log files (*.*)|*.*|Cabrillo files (*.cbr)|*.cbr|ADX files (*.adx)|*adx|"
+      "Excel CSV files (*.csv)|*.csv|CT files (*.bin)|*.bin|TRLOG files (*.dat)|*.dat|";
+
+std::size_t slotIndex(WorkerSlot slot)
+{
+    return static_cast<std::size_t>(slot);
+}
+
+} // namespace
+
+Document::Document(Host &host, KeyValueStore &store, std::string programFolder, std::string dataFolder)
+    : m_host(host)
+    , m_store(store)
+    , m_programFolder(std::move(programFolder))
+    , m_dataFolder(std::move(dataFolder))
+{
+}
+
+void Document::start()
+{
+    reloadSettings();
+    m_table.setColumnCount(15);
+    m_table.setRowCount(26);
+    m_table.setFixedRowCount(1);
+    m_table.setFixedColumnCount(0);
+    reloadDefinitions();
+    m_recent.read(m_store);
+    m_host.recentFilesChanged();
+    m_host.statusChanged(1, "");
+    refreshCount();
+    refreshTitle();
+    m_host.tableReset();
+}
+
+void Document::reloadSettings()
+{
+    m_settings = readSettings(m_store);
+}
+
+void Document::reloadDefinitions()
+{
+    DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(m_programFolder), m_dataFolder, std::move(m_definitions));
+    m_definitions = std::move(load.definitions);
+    if (!load.ok)
+        m_host.message(BoxKind::Error, load.message);
+}
+
+bool Document::isBusy() const
+{
+    for (const auto &slot : m_slots) {
+        if (slot.load())
+            return true;
+    }
+    return false;
+}
+
+bool Document::refuseWhenBusy()
+{
+    if (!isBusy())
+        return false;
+    m_host.message(BoxKind::Information, busyMessage);
+    return true;
+}
+
+void Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
+{
+    m_slots[slotIndex(slot)] = true;
+    m_host.runWorker(slot, work);
+    m_slots[slotIndex(slot)] = false;
+}
+
+// A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
+// command, No goes on, Cancel ends it.
+bool Document::mayReplaceLog()
+{
+    if (!m_logOpen || !isModified())
+        return true;
+    const Answer answer = m_host.message(BoxKind::Question, reloadQuestion, BoxButtons::YesNoCancel);
+    if (answer == Answer::Yes && saveTo(m_needsNewName, false))
+        m_journal.markSaved();
+    return answer == Answer::No;
+}
+
+LogFileType Document::fileType(const std::string &path)
+{
+    const LogFileTypeResult result = detectLogFileType(path);
+    if (!result.message.empty())
+        m_host.message(BoxKind::Warning, result.message);
+    m_wideSource = result.wideSource;
+    return result.type;
+}
+
+bool Document::isAdifOrWarn(const std::string &path)
+{
+    if (fileType(path) == LogFileType::TypeAdif)
+        return true;
+    m_host.message(BoxKind::Warning, notAdifMessage);
+    return false;
+}
+
+void Document::open()
+{
+    if (refuseWhenBusy() || !mayReplaceLog())
+        return;
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    if (!path)
+        return;
+    m_currentPath = *path;
+    if (!isAdifOrWarn(m_currentPath))
+        return;
+    if (m_recent.add(m_currentPath, m_store))
+        m_host.recentFilesChanged();
+    load(LoadKind::Replace);
+}
+
+void Document::openPath(const std::string &path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        if (m_recent.remove(path, m_store))
+            m_host.recentFilesChanged();
+        m_host.message(BoxKind::Warning, missingRecentFileMessage);
+        return;
+    }
+    if (refuseWhenBusy() || !mayReplaceLog())
+        return;
+    m_currentPath = path;
+    if (!isAdifOrWarn(m_currentPath))
+        return;
+    if (m_recent.add(m_currentPath, m_store))
+        m_host.recentFilesChanged();
+    load(LoadKind::Replace);
+}
+
+void Document::openRecent(int commandId)
+{
+    const std::string path = m_recent.pathForCommand(commandId);
+    if (!path.empty())
+        openPath(path);
+}
+
+void Document::reload()
+{
+    if (refuseWhenBusy() || !mayReplaceLog())
+        return;
+    if (isAdifOrWarn(m_currentPath))
+        load(LoadKind::Replace);
+}
+
+void Document::merge()
+{
+    if (refuseWhenBusy())
+        return;
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    if (!path)
+        return;
+    m_currentPath = *path;
+    if (isAdifOrWarn(m_currentPath))
+        load(LoadKind::Merge);
+}
+
+void Document::import()
+{
+    if (refuseWhenBusy() || !mayReplaceLog())
+        return;
+    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importFilter, "" });
+    if (!path)
+        return;
+    m_currentPath = *path;
+    switch (fileType(m_currentPath)) {
+    case LogFileType::TypeAdif:
+        m_host.message(BoxKind::Warning, adifForImportMessage);
+        return;
+    case LogFileType::TypeAdx:
+        load(LoadKind::Import);
+        return;
+    default:
+        m_host.message(BoxKind::Warning, "Quillog cannot import this kind of log yet.");
+        return;
+    }
+}
+
+void Document::load(LoadKind kind)
+{
+    // A UTF-16 log is read from a UTF-8 copy, deleted once the worker is done with it.
+    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
+    AdiReadResult result;
+    const AdiReadOptions options { m_settings.ignoreBracket };
+    runInSlot(kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
+        switch (kind) {
+        case LoadKind::Replace:
+            result = readAdiFile(copy.path(), m_table, options, progress);
+            break;
+        case LoadKind::Merge:
+            result = mergeAdiFile(copy.path(), m_table, options, progress);
+            break;
+        case LoadKind::Import:
+            result = readAdxFile(copy.path(), m_table, progress);
+            break;
+        }
+    });
+    finishLoad(result, kind);
+}
+
+void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
+{
+    if (result.ok) {
+        addRowNumbers();
+        m_logOpen = true;
+        m_invalidFound = false;
+    } else {
+        m_host.message(BoxKind::Warning, noEntriesMessage);
+        if (kind != LoadKind::Merge)
+            clearLog();
+    }
+    m_host.tableReset();
+    refreshCount();
+    m_host.statusChanged(0, "Ready");
+    if (kind != LoadKind::Merge)
+        refreshTitle();
+    m_journal.clear();
+    // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
+    // for a name.
+    m_needsNewName = kind != LoadKind::Replace || result.stopped;
+    if (result.ok && result.stopped) {
+        m_host.message(BoxKind::Warning,
+            "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
+                + std::to_string(result.records)
+                + " QSOs.\nSaving will ask for a new file name, so that the file is not overwritten.");
+    }
+}
+
+void Document::clearLog()
+{
+    m_logOpen = false;
+    m_table.setRowCount(0);
+    m_table.setColumnCount(15);
+    m_table.setRowCount(26);
+    m_table.setFixedRowCount(1);
+    m_table.setFixedColumnCount(0);
+}
+
+void Document::addRowNumbers()
+{
+    if (m_table.fixedColumnCount() == 0) {
+        m_table.insertColumn("#", 0);
+        m_table.setFixedColumnCount(1);
+    }
+    m_table.numberRows();
+}
+
+void Document::save()
+{
+    saveTo(m_needsNewName, false);
+}
+
+void Document::saveAs()
+{
+    saveTo(true, false);
+}
+
+void Document::saveSelected()
+{
+    saveTo(true, true);
+}
+
+void Document::warnAboutMissingColumns()
+{
+    bool call = false, date = false, time = false, band = false, freq = false, mode = false;
+    for (int column = m_table.fixedColumnCount(); column < m_table.columnCount(); ++column) {
+        const std::string name = toUpper(trimmed(m_table.text(0, column)));
+        call |= name == "CALL";
+        date |= name == "QSO_DATE";
+        time |= name.find("TIME") != std::string::npos;
+        band |= name == "BAND";
+        freq |= name == "FREQ";
+        mode |= name == "MODE";
+    }
+    if (!call || !date || !time || !mode || (!band && !freq))
+        m_host.message(BoxKind::Warning, requiredColumnsMessage);
+}
+
+bool Document::saveTo(bool askForName, bool selectionOnly)
+{
+    if (refuseWhenBusy())
+        return false;
+    if (m_table.rowCount() == 0 || m_table.columnCount() == 0) {
+        m_host.message(BoxKind::Warning, nothingToSaveMessage);
+        return false;
+    }
+    warnAboutMissingColumns();
+    std::string path = m_currentPath;
+    if (askForName) {
+        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveFilter, "adi" });
+        if (!chosen)
+            return false;
+        path = *chosen;
+    }
+    if (path.empty())
+        return false;
+
+    reloadDefinitions();
+    SaveOptions options { m_settings.useTypeIndicator, m_settings.useCommaFreq, m_settings.useLowerCase,
+        m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly };
+    SaveDefinitions definitions { m_definitions.modes, m_definitions.bands, m_definitions.typeMap,
+        m_definitions.adifVersion, {}, std::nullopt };
+    SaveResult result;
+    const bool adx
+        = path.size() >= 4 && equalsIgnoreCase(std::string_view(path).substr(path.size() - 4), ".adx");
+    runInSlot(WorkerSlot::Save, [&](Progress &progress) {
+        result = adx ? writeAdxFile(path, m_table, options, definitions, progress)
+                     : writeAdiFile(path, m_table, options, definitions, progress);
+    });
+    if (!result.ok) {
+        m_host.message(BoxKind::Warning, result.message);
+        return false;
+    }
+    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved.
+    if (!selectionOnly) {
+        if (m_needsNewName && askForName) {
+            m_currentPath = path;
+            m_needsNewName = false;
+            refreshTitle();
+        }
+        m_journal.markSaved();
+    }
+    reportSave(result, !adx);
+    return true;
+}
+
+void Document::reportSave(const SaveResult &result, bool frequencyWarning)
+{
+    if (result.errors.empty())
+        return;
+    const Answer answer
+        = m_host.message(BoxKind::Question, saveReportQuestion(result, frequencyWarning), BoxButtons::YesNo);
+    if (answer == Answer::Yes && !result.reportPath.empty())
+        m_host.openWithDefaultProgram(result.reportPath);
+}
+
+bool Document::close()
+{
+    if (!m_logOpen || !isModified())
+        return true;
+    const Answer answer = m_host.message(BoxKind::Question, closeQuestion, BoxButtons::YesNoCancel);
+    if (answer == Answer::Yes)
+        saveTo(m_needsNewName, false); // the window stays open: the operator sees the save's outcome
+    return answer == Answer::No;
+}
+
+UndoEffect Document::undo()
+{
+    const UndoEffect effect = m_journal.undo();
+    if (effect.rowsChanged)
+        refreshCount();
+    return effect;
+}
+
+UndoEffect Document::redo()
+{
+    const UndoEffect effect = m_journal.redo();
+    if (effect.rowsChanged)
+        refreshCount();
+    return effect;
+}
+
+std::string Document::title() const
+{
+    return m_logOpen ? "Quillog - " + m_currentPath : "Quillog";
+}
+
+std::string Document::qsoCountText() const
+{
+    return "   QSOs: " + std::to_string(m_logOpen ? m_table.qsoCount() : 0);
+}
+
+void Document::refreshTitle()
+{
+    m_host.titleChanged(title());
+}
+
+void Document::refreshCount()
+{
+    m_host.statusChanged(2, qsoCountText());
+}
+
+} // namespace quillog

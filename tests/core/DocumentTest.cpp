@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document's commands, prompt for prompt, through a scripted host.
+#include "core/Document.h"
+
+#include "ScriptedHost.h"
+#include "TestSupport.h"
+#include "settings/MemoryKeyValueStore.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace quillog;
+using namespace quillog::test;
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+namespace
+{
+
+const std::string notAdif = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
+const std::string reloadQuestion
+    = "The opened log is modified.\nDo you want to save changes?\n\nYes:\tSaves your "
+      "changes\nNo:\tDiscards your changes\nCancel:\tKeeps this log open";
+const std::string closeQuestion = "Do you want to save changes?\n\nYes:\tSaves your changes\nNo:\tDiscards "
+                                  "your changes\nCancel:\tKeeps this log open";
+const std::string log1
+    = "<EOH>\n<CALL:4>AB1C <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n"
+      "<CALL:4>K1AB <QSO_DATE:8>20240302 <TIME_ON:4>1300 <BAND:3>40m <MODE:3>SSB <EOR>\n";
+
+class DocumentTest : public ::testing::Test
+{
+protected:
+    DocumentTest()
+        : folder(freshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name()))
+        , document(host, store, QUILLOG_DATA_DIR, (folder / "data").string())
+    {
+        fs::create_directories(folder / "data");
+        writeFile(folder / "log.adi", log1);
+        writeFile(folder / "other.adi", "<CALL:4>W1AW <QSO_DATE:8>20240303 <EOR>\n");
+        writeFile(folder / "log.csv", "CALL,QSO_DATE\nAB1C,20240301\n");
+        writeFile(folder / "empty.adi", "header only <EOH>\n");
+        document.start();
+    }
+
+    std::string path(const char *name) const { return (folder / name).string(); }
+
+    void openLog(const char *name = "log.adi")
+    {
+        host.files.push_back(path(name));
+        document.open();
+    }
+
+    // An edit as a tool makes it: recorded first, then done.
+    void edit()
+    {
+        document.journal().addRecord(
+            { UndoKind::CellChange, 1, 1, -1, {}, std::string(document.table().text(1, 1)), {} });
+        document.table().setText(1, 1, "EDITED");
+    }
+
+    fs::path folder;
+    ScriptedHost host;
+    MemoryKeyValueStore store;
+    Document document;
+};
+
+} // namespace
+
+TEST_F(DocumentTest, OpenLoadsTheLogWithRowNumbers)
+{
+    EXPECT_EQ(host.title, "Quillog");
+    EXPECT_EQ(host.status[2], "   QSOs: 0");
+    openLog();
+    EXPECT_TRUE(host.takeMessages().empty());
+    EXPECT_EQ(host.dialogs.back().title, "Open ADIF Files");
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
+    EXPECT_EQ(host.status[2], "   QSOs: 2");
+    EXPECT_EQ(host.status[0], "Ready");
+    EXPECT_EQ(headers(document.table()), (Texts { "#", "CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE" }));
+    EXPECT_EQ(document.table().text(2, 0), "2");
+    EXPECT_TRUE(document.isLogOpen());
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.recentFiles().paths(), (Texts { path("log.adi") }));
+}
+
+TEST_F(DocumentTest, OpenRefusesWhatIsNotAdif)
+{
+    openLog();
+    openLog("log.csv");
+    EXPECT_EQ(host.takeMessages(), (Texts { notAdif }));
+    EXPECT_EQ(document.currentPath(), path("log.csv")) << "the current path is already replaced";
+    EXPECT_EQ(document.table().qsoCount(), 2) << "the open log stays";
+
+    openLog("empty.adi");
+    EXPECT_EQ(host.takeMessages(), (Texts { "No valid entries found." }));
+    EXPECT_FALSE(document.isLogOpen());
+    EXPECT_EQ(host.title, "Quillog");
+}
+
+TEST_F(DocumentTest, OpenAsksBeforeDroppingUnsavedEdits)
+{
+    openLog();
+    edit();
+    host.answers = { Answer::Cancel };
+    openLog("other.adi");
+    EXPECT_EQ(host.takeMessages(), (Texts { reloadQuestion }));
+    EXPECT_EQ(cell(document.table(), 1, "CALL"), "EDITED");
+    host.files.clear();
+
+    host.answers = { Answer::No };
+    openLog("other.adi");
+    EXPECT_EQ(cell(document.table(), 1, "CALL"), "W1AW");
+}
+
+TEST_F(DocumentTest, ABusyWorkerRefusesEveryCommand)
+{
+    openLog();
+    host.duringWorker = [&](Progress &) { document.saveAs(); };
+    document.reload();
+    EXPECT_EQ(host.takeMessages(), (Texts { "Current thread is still running.\nPlease wait..." }));
+}
+
+TEST_F(DocumentTest, ReloadOfAModifiedLog)
+{
+    openLog();
+    edit();
+    host.answers = { Answer::Yes };
+    document.reload();
+    EXPECT_EQ(cell(document.table(), 1, "CALL"), "EDITED") << "Yes saves and does not reload";
+    EXPECT_FALSE(document.isModified());
+    EXPECT_NE(fileContents(path("log.adi")).find("<CALL:6>EDITED"), std::string::npos);
+
+    edit();
+    host.answers = { Answer::No };
+    document.reload();
+    EXPECT_EQ(cell(document.table(), 1, "CALL"), "EDITED") << "the saved file is read again";
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(DocumentTest, OpenByPathOfAMissingFile)
+{
+    openLog("other.adi");
+    openLog();
+    fs::remove(path("other.adi"));
+    document.openRecent(RecentFiles::firstCommandId);
+    EXPECT_EQ(host.takeMessages(), (Texts { "The selected file does not exist." }));
+    EXPECT_EQ(document.recentFiles().paths(), (Texts { path("log.adi") }));
+    document.openPath(folder.string());
+    EXPECT_EQ(host.takeMessages(), (Texts { "The selected file does not exist." })) << "a folder is no log";
+}
+
+TEST_F(DocumentTest, SaveWarnsAboutMissingColumnsAndEmptyTables)
+{
+    host.files.push_back(path("new.adi"));
+    document.saveAs();
+    EXPECT_EQ(host.takeMessages(),
+        (Texts { "In order to save ADIF log correctly, you need to enter all required column names (CALL, "
+                 "QSO_DATE, "
+                 "etc)." }))
+        << "the empty start grid has no names";
+    document.table().setRowCount(0);
+    document.saveAs();
+    EXPECT_EQ(host.takeMessages(), (Texts { "Nothing to save." }));
+}
+
+TEST_F(DocumentTest, SaveAsOfAnOpenedLogWritesACopy)
+{
+    openLog();
+    edit();
+    host.files.push_back(path("copy.adi"));
+    document.saveAs();
+    EXPECT_EQ(host.dialogs.back().title, "Save ADIF File");
+    EXPECT_EQ(host.dialogs.back().defaultExtension, "adi");
+    EXPECT_EQ(document.currentPath(), path("log.adi"));
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_NE(fileContents(path("copy.adi")).find("<CALL:6>EDITED"), std::string::npos);
+}
+
+TEST_F(DocumentTest, AfterAMergeSaveAsksForANameOnce)
+{
+    openLog();
+    host.files.push_back(path("other.adi"));
+    document.merge();
+    EXPECT_EQ(document.table().qsoCount(), 3);
+    EXPECT_TRUE(document.needsNewName());
+    EXPECT_FALSE(document.canReload());
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi")) << "the title stays";
+
+    host.files.push_back(path("merged.adi"));
+    document.save();
+    EXPECT_EQ(host.dialogs.back().title, "Save ADIF File");
+    EXPECT_EQ(document.currentPath(), path("merged.adi"));
+    EXPECT_EQ(host.title, "Quillog - " + path("merged.adi"));
+    EXPECT_TRUE(document.canReload());
+    const std::size_t dialogs = host.dialogs.size();
+    edit();
+    document.save();
+    EXPECT_EQ(host.dialogs.size(), dialogs) << "an ordinary save asks nothing";
+}
+
+TEST_F(DocumentTest, SavingSelectedRowsLeavesTheLogUnsaved)
+{
+    openLog();
+    edit();
+    document.table().setSelection({ { 1, 1, 1, 1 } });
+    host.files.push_back(path("one.adi"));
+    document.saveSelected();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(host.takeMessages(), (Texts {}));
+    const std::string one = fileContents(path("one.adi"));
+    EXPECT_NE(one.find("EDITED"), std::string::npos);
+    EXPECT_EQ(one.find("K1AB"), std::string::npos);
+}
+
+TEST_F(DocumentTest, CloseOfAModifiedLog)
+{
+    openLog();
+    edit();
+    host.answers = { Answer::Cancel };
+    EXPECT_FALSE(document.close());
+    host.answers = { Answer::Yes };
+    EXPECT_FALSE(document.close()) << "Yes saves and keeps the window open";
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(document.close()) << "a second close asks nothing";
+    edit();
+    host.answers = { Answer::No };
+    EXPECT_TRUE(document.close());
+    EXPECT_EQ(host.takeMessages(), (Texts { closeQuestion, closeQuestion, closeQuestion }));
+}
+
+TEST_F(DocumentTest, ASaveThatCannotWriteKeepsTheLogModified)
+{
+    openLog();
+    edit();
+    host.answers = { Answer::Yes };
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    const bool rootMayWriteAnyway = ::access(folder.c_str(), W_OK) == 0;
+    document.close();
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    if (rootMayWriteAnyway)
+        GTEST_SKIP() << "running as root: the folder stays writable";
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(host.takeMessages().back(),
+        "Quillog cannot access the file because it is being used by another application.");
+}
+
+TEST_F(DocumentTest, RejectedRecordsAreReportedAndTheReportCanBeOpened)
+{
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:2>AB <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n");
+    openLog("bad.adi");
+    edit();
+    host.answers = { Answer::Yes };
+    document.save();
+    EXPECT_EQ(host.takeMessages(),
+        (Texts { "Saved ADIF entries: 2\t\nErrors: 1\t\t\t\n\nDo you want to see the log?" }));
+    EXPECT_EQ(host.opened, (Texts { path("bad.adi") + ".log" }));
+}
+
+TEST_F(DocumentTest, StoppingALoadKeepsTheFileFromBeingOverwritten)
+{
+    std::string big;
+    for (int i = 0; i < 50; ++i)
+        big += "<CALL:4>AB1C <QSO_DATE:8>20240301 <EOR>\n";
+    writeFile(path("big.adi"), big);
+    host.stopAfterQuestions = 50 + 10;
+    openLog("big.adi");
+    EXPECT_TRUE(document.isLogOpen());
+    EXPECT_TRUE(document.needsNewName());
+    EXPECT_EQ(host.takeMessages().size(), 1u);
+}
+
+TEST_F(DocumentTest, ImportSendsAdifToOpen)
+{
+    host.files.push_back(path("log.adi"));
+    document.import();
+    EXPECT_EQ(
+        host.takeMessages(), (Texts { "This file is ADIF formatted.\nPlease open this file directly." }));
+    EXPECT_EQ(host.dialogs.back().title, "Import Log Files");
+}
+
+TEST(DocumentStart, SaysWhenTheTemplateResourceIsMissing)
+{
+    ScriptedHost host;
+    MemoryKeyValueStore store;
+    Document document(host, store, "/nonexistent", freshFolder("document-start").string());
+    document.start();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].kind, BoxKind::Error);
+    EXPECT_EQ(host.messages[0].text, kTemplatesMissingMessage);
+}
+
+TEST_F(DocumentTest, ImportsAdxAndSavesByTheExtension)
+{
+    openLog();
+    host.files.push_back(path("log.adx"));
+    document.saveAs();
+    EXPECT_EQ(
+        fileContents(path("log.adx")).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<ADX>", 0), 0u);
+    host.files.push_back(path("log.adx"));
+    document.import();
+    EXPECT_TRUE(host.takeMessages().empty());
+    EXPECT_EQ(document.table().qsoCount(), 2);
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adx"));
+    EXPECT_TRUE(document.needsNewName());
+}
