@@ -12,10 +12,11 @@ namespace quillog
 
 /// Bump allocator over large blocks. Nothing is freed one by one: memory goes back when the arena is
 /// cleared or destroyed. Allocations never move, so views into the arena stay valid until then.
+/// Memory is never handed out twice, and blocks start zeroed, so every allocation comes zeroed.
 class Arena
 {
 public:
-    /// Memory for count objects of type T, uninitialised; null when the system refuses memory.
+    /// Memory for count objects of type T, all bytes zero; null when the system refuses memory.
     template <typename T> T *allocate(std::size_t count)
     {
         return static_cast<T *>(allocateBytes(count * sizeof(T), alignof(T)));

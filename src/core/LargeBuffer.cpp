@@ -37,7 +37,7 @@ LargeBuffer::LargeBuffer(std::size_t size)
             return;
         }
     } else {
-        m_data = static_cast<char *>(std::malloc(size == 0 ? 1 : size));
+        m_data = static_cast<char *>(std::calloc(size == 0 ? 1 : size, 1));
     }
     if (m_data == nullptr)
         m_size = 0;

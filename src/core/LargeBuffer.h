@@ -13,7 +13,7 @@ class LargeBuffer
 {
 public:
     LargeBuffer() = default;
-    /// Allocates size bytes; data() is null when the memory cannot be had.
+    /// Allocates size bytes, all zero; data() is null when the memory cannot be had.
     explicit LargeBuffer(std::size_t size);
     ~LargeBuffer();
     LargeBuffer(LargeBuffer &&other) noexcept;

@@ -41,10 +41,7 @@ bool LogTable::makeRow(Row &row)
     if (m_capacity == 0)
         return true;
     row.cells = m_arena.allocate<Cell>(static_cast<std::size_t>(m_capacity));
-    if (row.cells == nullptr)
-        return false;
-    zero(row.cells, 0, m_capacity);
-    return true;
+    return row.cells != nullptr;
 }
 
 bool LogTable::reserveColumns(int columns)
@@ -59,11 +56,8 @@ bool LogTable::reserveColumns(int columns)
         if (cells == nullptr || (row.itemData && data == nullptr))
             return false;
         std::copy_n(row.cells, m_columns, cells);
-        zero(cells, m_columns, capacity);
-        if (data) {
+        if (data)
             std::copy_n(row.itemData, m_columns, data);
-            zero(data, m_columns, capacity);
-        }
         row = Row { cells, data };
     }
     m_capacity = capacity;
@@ -195,7 +189,6 @@ bool LogTable::setItemData(int row, int column, int data)
         r.itemData = m_arena.allocate<std::int32_t>(static_cast<std::size_t>(m_capacity));
         if (r.itemData == nullptr)
             return false;
-        zero(r.itemData, 0, m_capacity);
     }
     r.itemData[column] = data;
     return true;
