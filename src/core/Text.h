@@ -28,6 +28,9 @@ constexpr bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+/// Appends the UTF-8 form of a Unicode code point.
+void appendUtf8(std::string &out, char32_t code);
+
 std::string_view trimmed(std::string_view text);
 std::string_view trimmedRight(std::string_view text);
 std::string toUpper(std::string_view text);

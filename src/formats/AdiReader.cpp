@@ -7,6 +7,7 @@
 #include "core/Text.h"
 #include "formats/AdiScanner.h"
 #include "formats/ReadLimits.h"
+#include "formats/RecordWalk.h"
 
 #include <unordered_map>
 #include <utility>
@@ -61,32 +62,21 @@ Collected collectNames(std::string_view text, FieldColumns &columns, int firstNe
     Collected collected;
     PercentReporter percent(progress, "Collecting tags ...");
     AdiScanner scanner(text);
-    AdiField field;
-    bool recordHasField = false;
-    std::size_t ordinal = 0;
-    for (;;) {
-        const AdiScanner::Token token = scanner.next(field);
-        if (token == AdiScanner::Token::Field) {
-            if (columns.find(field.name, ordinal++) < 0) {
+    const bool finished = walkRecords<AdiScanner, AdiField>(
+        scanner, text.size(), progress, percent,
+        [&](const AdiField &field, std::size_t ordinal) {
+            if (columns.find(field.name, ordinal) < 0) {
                 std::string name = toUpper(field.name);
                 if (columns.add(name, firstNewColumn + static_cast<int>(collected.newNames.size())))
                     collected.newNames.push_back(std::move(name));
             }
-            recordHasField = true;
-            continue;
-        }
-        if (recordHasField)
+            return true;
+        },
+        [&] {
             ++collected.records;
-        recordHasField = false;
-        ordinal = 0;
-        if (token == AdiScanner::Token::End)
-            break;
-        percent.report(scanner.position(), text.size());
-        if (!progress.isRunning()) {
-            collected.stopped = true;
-            break;
-        }
-    }
+            return true;
+        });
+    collected.stopped = !finished;
     return collected;
 }
 
@@ -122,33 +112,20 @@ Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, i
     percent.report(0, text.size());
     std::vector<int> filledInRow(static_cast<std::size_t>(table.columnCount()), -1);
     AdiScanner scanner(text);
-    AdiField field;
     int read = 0;
-    bool recordHasField = false;
-    std::size_t ordinal = 0;
-    while (read < records) {
-        const AdiScanner::Token token = scanner.next(field);
-        if (token == AdiScanner::Token::Field) {
+    walkRecords<AdiScanner, AdiField>(
+        scanner, text.size(), progress, percent,
+        [&](const AdiField &field, std::size_t ordinal) {
             const int row = firstRow + read;
-            const int column = columns.find(field.name, ordinal++);
-            auto &filled = filledInRow[static_cast<std::size_t>(column)];
-            if (filled != row) {
+            const int column = columns.find(field.name, ordinal);
+            int &filled = filledInRow[static_cast<std::size_t>(column)];
+            if (filled != row) { // the first of two equal fields counts
                 filled = row;
                 setValue(table, row, column, field.value, options);
             }
-            recordHasField = true;
-            continue;
-        }
-        if (recordHasField)
-            ++read;
-        recordHasField = false;
-        ordinal = 0;
-        if (token == AdiScanner::Token::End)
-            break;
-        percent.report(scanner.position(), text.size());
-        if (!progress.isRunning())
-            break;
-    }
+            return true;
+        },
+        [&] { return ++read < records; });
     return { read, scanner.characterLengthRecoveries() };
 }
 

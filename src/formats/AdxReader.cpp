@@ -7,6 +7,7 @@
 #include "formats/AdxScanner.h"
 #include "formats/AdxText.h"
 #include "formats/ReadLimits.h"
+#include "formats/RecordWalk.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -66,34 +67,23 @@ Collected collectNames(std::string_view text, Progress &progress)
     ColumnFinder columns(collected.columns);
     PercentReporter percent(progress, "Collecting tags ...");
     AdxScanner scanner(text);
-    AdxField field;
-    bool recordHasField = false;
-    std::size_t ordinal = 0;
-    for (;;) {
-        const AdxScanner::Token token = scanner.next(field);
-        if (token == AdxScanner::Token::Field) {
-            if (columns.find(field, ordinal++) < 0) {
-                std::string name = adxFieldName(field);
-                if (name.empty())
-                    continue;
-                collected.columns.emplace(name, static_cast<int>(collected.names.size()));
-                collected.names.push_back(std::move(name));
-            }
-            recordHasField = true;
-            continue;
-        }
-        if (recordHasField)
+    const bool finished = walkRecords<AdxScanner, AdxField>(
+        scanner, text.size(), progress, percent,
+        [&](const AdxField &field, std::size_t ordinal) {
+            if (columns.find(field, ordinal) >= 0)
+                return true;
+            std::string name = adxFieldName(field);
+            if (name.empty())
+                return false;
+            collected.columns.emplace(name, static_cast<int>(collected.names.size()));
+            collected.names.push_back(std::move(name));
+            return true;
+        },
+        [&] {
             ++collected.records;
-        recordHasField = false;
-        ordinal = 0;
-        if (token == AdxScanner::Token::End)
-            break;
-        percent.report(scanner.position(), text.size());
-        if (!progress.isRunning()) {
-            collected.stopped = true;
-            break;
-        }
-    }
+            return true;
+        });
+    collected.stopped = !finished;
     return collected;
 }
 
@@ -114,35 +104,22 @@ int fillRows(std::string_view text, LogTable &table, const Collected &collected,
     std::vector<int> filledInRow(collected.names.size(), -1);
     ColumnFinder columns(collected.columns);
     AdxScanner scanner(text);
-    AdxField field;
     int read = 0;
-    bool recordHasField = false;
-    std::size_t ordinal = 0;
-    while (read < collected.records) {
-        const AdxScanner::Token token = scanner.next(field);
-        if (token == AdxScanner::Token::Field) {
-            const int column = columns.find(field, ordinal++);
+    walkRecords<AdxScanner, AdxField>(
+        scanner, text.size(), progress, percent,
+        [&](const AdxField &field, std::size_t ordinal) {
+            const int column = columns.find(field, ordinal);
             if (column < 0)
-                continue; // a nameless field
+                return false; // a nameless field
             const int row = 1 + read;
             int &filled = filledInRow[static_cast<std::size_t>(column)];
-            if (filled != row) {
+            if (filled != row) { // the first of two equal fields counts
                 filled = row;
                 setValue(table, row, column, field.value);
             }
-            recordHasField = true;
-            continue;
-        }
-        if (recordHasField)
-            ++read;
-        recordHasField = false;
-        ordinal = 0;
-        if (token == AdxScanner::Token::End)
-            break;
-        percent.report(scanner.position(), text.size());
-        if (!progress.isRunning())
-            break;
-    }
+            return true;
+        },
+        [&] { return ++read < collected.records; });
     return read;
 }
 

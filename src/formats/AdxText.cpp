@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/AdxText.h"
 
+#include "core/Text.h"
+
 #include <cstdint>
 
 namespace quillog
@@ -17,25 +19,6 @@ constexpr char32_t windows1252High[32] = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201
 unsigned char byteAt(std::string_view text, std::size_t i)
 {
     return static_cast<unsigned char>(text[i]);
-}
-
-void appendUtf8(std::string &out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // The length of the well-formed UTF-8 sequence at i, 0 when there is none.
