@@ -60,7 +60,8 @@ struct CheckResult {
 /// Tests every QSO row's call, mode, band or frequency, time and date against the lists and colours the
 /// data cells: failed cells marked, the other cells of a failed row in the row colour, every cell of a
 /// passing row normal. Values and the table's shape never change. The progress is asked once per row
-/// and a stop ends the check after the current row.
+/// and a stop ends the check after the current row. The caller loads the definitions anew first, so that
+/// lists the operator has just edited are in force.
 CheckResult checkLog(
     LogTable &table, const ValueLists &lists, const CheckColours &colours, Progress &progress);
 
