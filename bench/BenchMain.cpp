@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Measures reading, writing and sorting a realistic log. Prints the median of several runs and the
+// Measures reading, writing, sorting and checking a realistic log. Prints the median of several runs and the
 // peak memory while the log is open.
 //   quillog-bench [--qsos N] [--runs R] [FILE]
 //   quillog-bench --generate N FILE
 #include "LogGenerator.h"
+#include "check/LogCheck.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "definitions/ValueLists.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
 
@@ -75,10 +77,20 @@ SaveDefinitions benchDefinitions()
     return definitions;
 }
 
+ValueLists checkLists()
+{
+    const SaveDefinitions save = benchDefinitions();
+    ValueLists lists;
+    lists.modes = save.modes;
+    lists.bands = save.bands;
+    lists.submodes = { "USB=SSB", "LSB=SSB", "FT4=MFSK", "PSK31=PSK" };
+    return lists;
+}
+
 int run(const std::string &path, int runs)
 {
     const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
-    std::vector<double> reads, writes, sorts;
+    std::vector<double> reads, writes, sorts, checks;
     long long peak = 0;
     int qsos = 0;
     for (int i = 0; i < runs; ++i) {
@@ -94,6 +106,8 @@ int run(const std::string &path, int runs)
         writes.push_back(secondsOf([&] { writeAdiFile(out, table, {}, benchDefinitions(), progress); }));
         std::filesystem::remove(out);
         sorts.push_back(secondsOf([&] { table.sortByColumn(table.findColumn("CALL"), true); }));
+        const ValueLists lists = checkLists();
+        checks.push_back(secondsOf([&] { checkLog(table, lists, {}, progress); }));
     }
     std::printf("log: %s, %d QSOs, %.1f MB, %d runs\n", path.c_str(), qsos, megabytes, runs);
     std::printf("read ADI          median %.3f s  (min %.3f)\n", median(reads),
@@ -101,6 +115,7 @@ int run(const std::string &path, int runs)
     std::printf("write ADI, checks median %.3f s  (min %.3f)\n", median(writes),
         *std::min_element(writes.begin(), writes.end()));
     std::printf("sort by CALL      median %.3f s\n", median(sorts));
+    std::printf("log check         median %.3f s\n", median(checks));
     std::printf("peak memory of a read: %.1f MB = %.2f x the file\n", static_cast<double>(peak) / 1e6,
         static_cast<double>(peak) / 1e6 / megabytes);
     return 0;

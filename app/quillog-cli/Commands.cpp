@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "check/CheckColumns.h"
+#include "check/LogCheck.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -10,6 +12,7 @@
 #include "formats/AdxReader.h"
 #include "formats/AdxWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -149,6 +152,80 @@ int convert(const CliArguments &arguments)
     return ExitProblemsFound;
 }
 
+// The lists the check tests against. Without the template resource the operator's own list files may
+// still give them; a check against empty lists would only fail every QSO.
+bool loadCheckLists(ValueLists &lists)
+{
+    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    if (!load.ok) {
+        const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
+        if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
+            fail(message + " (the check needs its band and mode lists)");
+            return false;
+        }
+        std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    }
+    lists = load.definitions;
+    return true;
+}
+
+// A cell's text for one tab-separated output field: trimmed, with tabs and line ends as blanks.
+std::string field(const LogTable &table, int row, int column)
+{
+    std::string text(column < 0 ? std::string_view() : trimmed(table.text(row, column)));
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+void printFailedRow(const LogTable &table, int row, const CheckColumns &columns, Colour marked)
+{
+    std::string failed;
+    for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {
+        if (table.backgroundColour(row, column) == marked)
+            failed += (failed.empty() ? "" : ",") + field(table, 0, column);
+    }
+    std::printf("%d\t%s\t%s\t%s\t%s\n", row, field(table, row, columns.call).c_str(),
+        field(table, row, columns.date).c_str(), field(table, row, columns.time).c_str(), failed.c_str());
+}
+
+// The closing message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
+{
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+int check(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 1)
+        return fail("check takes one file");
+    ValueLists lists;
+    if (!loadCheckLists(lists))
+        return ExitFailure;
+    LogTable table;
+    AdiReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    // The same table the editor checks: row numbers in a fixed first column.
+    table.insertColumn("#", 0);
+    table.setFixedColumnCount(1);
+    table.numberRows();
+    RunningFlag progress;
+    const CheckColours colours;
+    const CheckResult result = checkLog(table, lists, colours, progress);
+    if (result.status == CheckStatus::MissingColumn)
+        return fail(arguments.paths[0] + ": " + result.message);
+    const CheckColumns columns = findCheckColumns(table);
+    for (const int row : result.failedRows)
+        printFailedRow(table, row, columns, colours.marked);
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", oneLine(result.message).c_str());
+    return result.invalidFound ? ExitProblemsFound : ExitSuccess;
+}
+
 } // namespace
 
 const char *usageText()
@@ -159,6 +236,8 @@ const char *usageText()
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
            "                     other ADI\n"
+           "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
+           "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"
            "Options (anywhere on the line):\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
@@ -169,7 +248,8 @@ const char *usageText()
            "  --separate-qsos    an empty line after every record\n"
            "  -h, --help         this text\n"
            "\n"
-           "Exit status: 0 success, 1 records were rejected by the checks, 2 the command failed.\n";
+           "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
+           "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";
 }
 
 int runCommand(const CliArguments &arguments)
@@ -178,6 +258,8 @@ int runCommand(const CliArguments &arguments)
         return info(arguments);
     if (arguments.command == "convert")
         return convert(arguments);
+    if (arguments.command == "check")
+        return check(arguments);
     return fail("unknown command " + arguments.command);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quillog::test;
 namespace fs = std::filesystem;
@@ -20,10 +21,14 @@ struct CliRun {
     std::string err;
 };
 
-CliRun cli(const std::string &arguments)
+// environment: assignments put before the command, such as "XDG_DATA_HOME=/tmp/x".
+CliRun cli(const std::string &arguments, const std::string &environment = "")
 {
-    const fs::path errors = fs::temp_directory_path() / "quillog-cli-test.err";
-    const std::string command = std::string(QUILLOG_CLI) + " " + arguments + " 2>" + errors.string();
+    // One file per process: ctest may run the tests of this file side by side.
+    const fs::path errors
+        = fs::temp_directory_path() / ("quillog-cli-test-" + std::to_string(getpid()) + ".err");
+    const std::string command
+        = environment + " " + std::string(QUILLOG_CLI) + " " + arguments + " 2>" + errors.string();
     CliRun run;
     FILE *pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -98,6 +103,87 @@ TEST(Cli, HelpDescribesTheCommands)
     const CliRun run = cli("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("convert IN OUT"), std::string::npos);
+    EXPECT_NE(run.out.find("check FILE"), std::string::npos);
+}
+
+namespace
+{
+
+// A check that sees only the shipped lists: the operator's data folder is an empty one.
+CliRun check(const std::string &path,
+    const fs::path &dataHome = freshFolder("cli-check-data-" + std::to_string(getpid())))
+{
+    return cli("check " + quoted(path), "XDG_DATA_HOME=" + quoted(dataHome.string()));
+}
+
+} // namespace
+
+TEST(CliCheck, CleanLogsComeOutCleanWithStatusZero)
+{
+    // Among them logs with an optional TIME_OFF left empty and with time stamps of other fields to the
+    // right of TIME_ON, and short-wave listeners' numbers as calls.
+    for (const char *name :
+        { "log4om2_2.22.adi", "qle_0.0.40.adi", "lotw_report_lf.adi", "eqsl_inbox_swl.adi",
+            "n3fjp_aclog_7.0.5.adi", "wsjtx_old_header.adi", "pota_noheader_lowercase.adi" }) {
+        const CliRun run = check(dataFile(std::string("adi/") + name));
+        EXPECT_EQ(run.status, 0) << name << ": " << run.out << run.err;
+        EXPECT_EQ(run.out, "") << name;
+        EXPECT_EQ(run.err, "Check process completed successfully.\n") << name;
+    }
+}
+
+TEST(CliCheck, ListsEachFailedQsoWithItsFailedFieldsAndStatusOne)
+{
+    const CliRun run = check(dataFile("adi/wsjtx_2.6.1.adi"));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "29\tCXOXXX\t20250411\t150315\tCALL\n");
+    EXPECT_EQ(run.err,
+        "There is at least one error in the log. Cells with incorrect values are highlighted with a special "
+        "color.\n");
+
+    // PSK31, USB, LSB and FT4 written as modes are submodes: the message points to the mode conversion.
+    const CliRun qrz = check(dataFile("adi/qrz_logbook.adi"));
+    EXPECT_EQ(qrz.status, 1);
+    EXPECT_NE(qrz.out.find("\tMODE\n"), std::string::npos);
+    EXPECT_NE(qrz.err.find("from the Convert Mode dialog."), std::string::npos) << qrz.err;
+
+    // A record without a mode, in the ADIF specification's own example.
+    const CliRun example = check(dataFile("adi/adif_spec_example.adi"));
+    EXPECT_EQ(example.status, 1);
+    EXPECT_EQ(example.out, "4\tK0ABC\t20181016\t2318\tMODE\n");
+}
+
+TEST(CliCheck, CannotCheckWithoutItsColumnsOrItsFile)
+{
+    const fs::path folder = freshFolder("cli-check");
+    writeFile(folder / "nomode.adi", "<CALL:5>K1ABC<QSO_DATE:8>20240105<TIME_ON:4>0915<BAND:3>20m<EOR>\n");
+    writeFile(folder / "nocall.adi", "<QSO_DATE:8>20240105<TIME_ON:4>0915<EOR>\n");
+    struct Case {
+        std::string path;
+        const char *message;
+    };
+    for (const Case &c : { Case { (folder / "nomode.adi").string(), "Please mark <MODE> area." },
+             Case { (folder / "nocall.adi").string(), "Please mark <CALL> area." },
+             Case { "/nonexistent/log.adi", "/nonexistent/log.adi" } }) {
+        const CliRun run = check(c.path);
+        EXPECT_EQ(run.status, 2) << c.path;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(cli("check").status, 2);
+}
+
+TEST(CliCheck, TheOperatorsOwnListsAreInForce)
+{
+    const fs::path folder = freshFolder("cli-check-lists");
+    const std::string log = (folder / "essb.adi").string();
+    writeFile(log, "<CALL:5>K1ABC<QSO_DATE:8>20240105<TIME_ON:4>0915<BAND:3>20m<MODE:4>essb<EOR>\n");
+    EXPECT_EQ(check(log).status, 1);
+    const fs::path dataHome = folder / "data";
+    fs::create_directories(dataHome / "Quillog");
+    writeFile(dataHome / "Quillog" / "modes.lc", "SSB\r\nESSB\r\n");
+    const CliRun run = check(log, dataHome);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
 }
 
 TEST(Cli, ConvertWritesAndReadsAdxByTheExtension)
