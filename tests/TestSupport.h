@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <string_view>
 #include <vector>
 
@@ -37,10 +38,12 @@ inline void writeFile(const std::filesystem::path &path, std::string_view bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-/// A folder of its own under the system's temporary folder, emptied first.
+/// A folder of its own under the system's temporary folder, emptied first. The process id keeps tests
+/// that run side by side apart.
 inline std::filesystem::path freshFolder(const std::string &name)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("quillog-test-" + name);
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("quillog-test-" + name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
