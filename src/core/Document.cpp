@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Document.h"
 
+#include "check/InvalidQsoNavigation.h"
+#include "check/LogCheck.h"
 #include "core/Host.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -385,6 +387,38 @@ bool Document::close()
     if (answer == Answer::Yes)
         saveTo(m_needsNewName, false); // the window stays open: the operator sees the save's outcome
     return answer == Answer::No;
+}
+
+void Document::check()
+{
+    if (refuseWhenBusy())
+        return;
+    m_invalidCursor = 0;
+    m_invalidFound = false;
+    reloadDefinitions();
+    const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
+    CheckResult result;
+    runInSlot(WorkerSlot::Check,
+        [&](Progress &progress) { result = checkLog(m_table, m_definitions, colours, progress); });
+    m_invalidFound = result.invalidFound;
+    m_host.statusChanged(0, "Ready");
+    if (result.messageKind != CheckMessageKind::None) {
+        const BoxKind kind
+            = result.messageKind == CheckMessageKind::Information ? BoxKind::Information : BoxKind::Warning;
+        m_host.message(kind, result.message);
+    }
+}
+
+int Document::nextInvalidQso()
+{
+    m_invalidCursor = nextInvalidRow(m_table, m_invalidCursor, m_settings.grid.markedColour);
+    return m_invalidCursor;
+}
+
+int Document::previousInvalidQso()
+{
+    m_invalidCursor = previousInvalidRow(m_table, m_invalidCursor, m_settings.grid.markedColour);
+    return m_invalidCursor;
 }
 
 UndoEffect Document::undo()

@@ -46,6 +46,13 @@ public:
     bool close();
     void openRecent(int commandId);
 
+    /// The log check in the check slot; colours the invalid cells and shows the closing message.
+    void check();
+    /// Next / Previous Invalid QSO: the row to scroll to (the cursor stays when there is none further).
+    int nextInvalidQso();
+    int previousInvalidQso();
+    bool canStepThroughInvalid() const { return m_logOpen && m_invalidFound; }
+
     // Edit menu.
     UndoEffect undo();
     UndoEffect redo();
@@ -111,6 +118,7 @@ private:
     bool m_logOpen = false;
     bool m_needsNewName = false;
     bool m_invalidFound = false;
+    int m_invalidCursor = 0;
 };
 
 } // namespace quillog

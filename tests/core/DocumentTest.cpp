@@ -305,3 +305,26 @@ TEST_F(DocumentTest, ImportsAdxAndSavesByTheExtension)
     EXPECT_EQ(host.title, "Quillog - " + path("log.adx"));
     EXPECT_TRUE(document.needsNewName());
 }
+
+TEST_F(DocumentTest, CheckMarksInvalidQsosAndStepsThroughThem)
+{
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:2>AB <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n" + log1);
+    openLog("bad.adi");
+    EXPECT_FALSE(document.canStepThroughInvalid());
+    document.check();
+    EXPECT_EQ(host.takeMessages(),
+        (Texts {
+            "There is at least one error in the log.\n\nCells with incorrect values are highlighted with a "
+            "special color." }));
+    EXPECT_TRUE(document.canStepThroughInvalid());
+    EXPECT_EQ(document.nextInvalidQso(), 3);
+    EXPECT_EQ(document.nextInvalidQso(), 3) << "no further failed row: the cursor stays";
+    EXPECT_EQ(document.previousInvalidQso(), 3);
+    EXPECT_FALSE(document.isModified()) << "the check only colours";
+
+    openLog();
+    document.check();
+    EXPECT_EQ(host.takeMessages(), (Texts { "Check process completed successfully." }));
+    EXPECT_FALSE(document.canStepThroughInvalid());
+}
