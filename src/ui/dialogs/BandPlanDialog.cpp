@@ -42,6 +42,7 @@ BandPlanDialog::BandPlanDialog(std::string dataFolder, const GridAppearance &app
     m_grid->setHorizontalHeaderLabels(
         { QStringLiteral("Band"), QStringLiteral("Mode"), QStringLiteral("Frequency (MHz)") });
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setFont(gridFont(appearance.fontDescription));
     QPalette colours = m_grid->palette();
     colours.setColor(QPalette::Base, toQColor(appearance.backColour));
