@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/ClipboardGlue.h"
+
+#include <QMimeData>
+
+namespace quillog::ui
+{
+
+SaveOptions saveOptionsFrom(const Settings &settings)
+{
+    SaveOptions options;
+    options.typeIndicator = settings.useTypeIndicator;
+    options.commaFrequency = settings.useCommaFreq;
+    options.lowerCase = settings.useLowerCase;
+    options.noChecks = settings.doNotCheckRequired;
+    options.separateQsos = settings.separateQso;
+    return options;
+}
+
+QMimeData *clipboardData(const QString &text, bool markAsAdif)
+{
+    auto *data = new QMimeData;
+    data->setText(text);
+    if (markAsAdif)
+        data->setData(QString::fromLatin1(adifMimeType), text.toUtf8());
+    return data;
+}
+
+bool isMarkedAsAdif(const QMimeData *data)
+{
+    return data != nullptr && data->hasFormat(QString::fromLatin1(adifMimeType));
+}
+
+} // namespace quillog::ui

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/DocumentCommands.h"
+
+#include "core/Document.h"
+#include "tools/Clipboard.h"
+#include "ui/ClipboardGlue.h"
+#include "ui/GridView.h"
+#include "ui/LogTableModel.h"
+#include "ui/MainMenus.h"
+#include "ui/QtHost.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace quillog::ui
+{
+
+DocumentCommands::DocumentCommands(
+    Document &document, QtHost &host, LogTableModel &model, GridView &view, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_host(host)
+    , m_model(model)
+    , m_view(view)
+{
+}
+
+void DocumentCommands::connectActions(const MainActions &actions)
+{
+    const auto run = [this](QAction *action, auto command) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            command();
+            Q_EMIT commandDone();
+        });
+    };
+    run(actions.open, [this] { m_document.open(); });
+    run(actions.reload, [this] { m_document.reload(); });
+    run(actions.merge, [this] { m_document.merge(); });
+    run(actions.import, [this] { m_document.import(); });
+    run(actions.save, [this] { m_document.save(); });
+    run(actions.saveAs, [this] { m_document.saveAs(); });
+    connect(actions.undo, &QAction::triggered, this, &DocumentCommands::undo);
+    connect(actions.redo, &QAction::triggered, this, &DocumentCommands::redo);
+    connect(actions.copy, &QAction::triggered, this, &DocumentCommands::copy);
+    connect(actions.paste, &QAction::triggered, this, &DocumentCommands::paste);
+}
+
+void DocumentCommands::undo()
+{
+    const int columnsBefore = m_document.table().columnCount();
+    showUndoEffect(m_document.undo(), columnsBefore);
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::redo()
+{
+    const int columnsBefore = m_document.table().columnCount();
+    showUndoEffect(m_document.redo(), columnsBefore);
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::showUndoEffect(const UndoEffect &effect, int columnsBefore)
+{
+    if (!effect.applied)
+        return;
+    switch (effect.kind) {
+    case UndoKind::CellChange:
+    case UndoKind::RowSnapshot:
+    case UndoKind::HeaderChange:
+        m_model.refreshCells();
+        return;
+    case UndoKind::ColumnSnapshot:
+        m_model.refreshCells();
+        m_view.setTableColumnWidth(effect.column, effect.width);
+        return;
+    default:
+        m_view.resetKeepingWidths();
+        // A column that came back gets its old width; the others keep theirs.
+        if (m_document.table().columnCount() > columnsBefore)
+            m_view.setTableColumnWidth(effect.column, effect.width);
+        return;
+    }
+}
+
+void DocumentCommands::refreshCount()
+{
+    m_host.statusChanged(2, m_document.qsoCountText());
+}
+
+void DocumentCommands::copy()
+{
+    const ClipboardCopy copied = copySelection(
+        m_document.table(), saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap);
+    if (copied.text.empty())
+        return;
+    QGuiApplication::clipboard()->setMimeData(
+        clipboardData(decodeCell(copied.text, m_model.encoding()), copied.isAdif));
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::copySelectedRowsAsAdif()
+{
+    // The type letters come from the definitions, which the operator may have changed meanwhile.
+    m_document.reloadDefinitions();
+    const std::string text = quillog::copySelectedRowsAsAdif(
+        m_document.table(), saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap);
+    if (!text.empty())
+        QGuiApplication::clipboard()->setMimeData(clipboardData(decodeCell(text, m_model.encoding()), true));
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::copySelectedRowsAsCsv()
+{
+    const std::string text
+        = quillog::copySelectedRowsAsCsv(m_document.table(), m_document.settings().csvSeparator);
+    if (!text.empty())
+        QGuiApplication::clipboard()->setMimeData(clipboardData(decodeCell(text, m_model.encoding()), false));
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::paste()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText())
+        return;
+    const std::string text = encodeCell(data->text(), m_model.encoding());
+    const PasteResult result = pasteText(m_document.table(), m_document.journal(), text, isMarkedAsAdif(data),
+        m_document.settings().ignoreBracket);
+    if (!result.warning.empty())
+        m_host.message(BoxKind::Warning, result.warning);
+    if (result.rowsInserted > 0 || result.columnsAdded > 0) {
+        m_view.resetKeepingWidths();
+        refreshCount();
+    } else if (result.cellsChanged > 0) {
+        m_model.refreshCells();
+    }
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::saveSelected()
+{
+    m_document.saveSelected();
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::sortByColumn(int tableColumn)
+{
+    LogTable &table = m_document.table();
+    if (table.qsoCount() == 0)
+        return;
+    const int previousColumn = table.lastSortColumn();
+    const bool previousAscending = table.lastSortAscending();
+    const bool ascending = !(previousColumn == tableColumn && previousAscending);
+    std::vector<int> order = table.sortByColumn(tableColumn, ascending);
+    m_document.journal().addSortRecord(std::move(order), previousColumn, previousAscending);
+    m_model.refreshCells();
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::enumerateRows()
+{
+    m_document.table().numberRows();
+    m_model.refreshCells();
+    Q_EMIT commandDone();
+}
+
+} // namespace quillog::ui

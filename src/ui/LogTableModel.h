@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "settings/Settings.h"
+#include "ui/CellText.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+
+namespace quillog
+{
+class LogTable;
+class UndoJournal;
+} // namespace quillog
+
+namespace quillog::ui
+{
+
+/// The log table as Qt sees it. Table row 0 (the field names) is the horizontal header and the fixed
+/// column, when there is one, the vertical header; model cell (r, c) is table cell (r + 1, c + fixed).
+/// Cells are shown in the document's encoding, and an edit records its old text in the undo journal
+/// before the new text is stored.
+class LogTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    LogTableModel(LogTable &table, UndoJournal &journal, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    /// While frozen the model reports no rows and never reads the table (a worker is writing it).
+    void freeze();
+    void thaw();
+    bool isFrozen() const { return m_frozen; }
+
+    /// The table changed shape or was replaced: reread everything, including the encoding.
+    void reset();
+    /// Cell texts changed in place.
+    void refreshCells();
+
+    void setAppearance(const GridAppearance &appearance, const QFont &font);
+    const GridAppearance &appearance() const { return m_appearance; }
+    TextEncoding encoding() const { return m_encoding; }
+
+    int tableRow(int modelRow) const { return modelRow + 1; }
+    int tableColumn(int modelColumn) const;
+    int modelColumn(int tableColumn) const;
+
+private:
+    LogTable &m_table;
+    UndoJournal &m_journal;
+    GridAppearance m_appearance;
+    QFont m_font;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_frozen = false;
+};
+
+QColor toQColor(Colour colour);
+Colour fromQColor(const QColor &colour);
+
+} // namespace quillog::ui

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/SettingsCommands.h"
+
+#include "core/Document.h"
+#include "core/ProgramInfo.h"
+#include "core/WindowRect.h"
+#include "definitions/Definitions.h"
+#include "settings/FileAssociation.h"
+#include "settings/OptionsModel.h"
+#include "ui/MainMenus.h"
+#include "ui/QtHost.h"
+#include "ui/dialogs/BandPlanDialog.h"
+#include "ui/dialogs/ListEditorDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace quillog::ui
+{
+
+namespace
+{
+
+std::string programFolder()
+{
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+} // namespace
+
+SettingsCommands::SettingsCommands(
+    Document &document, KeyValueStore &store, QtHost &host, QMainWindow &window)
+    : QObject(&window)
+    , m_document(document)
+    , m_store(store)
+    , m_host(host)
+    , m_window(window)
+{
+}
+
+void SettingsCommands::connectActions(const MainActions &actions)
+{
+    connect(actions.options, &QAction::triggered, this, &SettingsCommands::showOptions);
+    connect(actions.bands, &QAction::triggered, this, [this] { editList(ValueListKind::Bands); });
+    connect(actions.modes, &QAction::triggered, this, [this] { editList(ValueListKind::Modes); });
+    connect(actions.submodes, &QAction::triggered, this, [this] { editList(ValueListKind::Submodes); });
+    connect(actions.bandPlan, &QAction::triggered, this, &SettingsCommands::editBandPlan);
+    connect(actions.saveWindowPosition, &QAction::triggered, this, &SettingsCommands::saveWindowPosition);
+    connect(actions.resetWindowPosition, &QAction::triggered, this, &SettingsCommands::resetWindowPosition);
+}
+
+void SettingsCommands::showOptions()
+{
+    FileAssociation association
+        = FileAssociation::forCurrentUser(QCoreApplication::applicationFilePath().toStdString());
+    OptionsModel model(m_store, association.isInstalled());
+    OptionsDialog dialog(model, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const OptionsAccepted accepted = model.accept(m_store, association);
+    if (!accepted.message.empty())
+        m_host.message(BoxKind::Information, accepted.message);
+    m_document.reloadSettings();
+    Q_EMIT settingsChanged();
+}
+
+void SettingsCommands::editList(ValueListKind kind)
+{
+    const std::string templatePath = findTemplateResource(programFolder());
+    ListEditorDialog dialog(ListEditor::open(kind, templatePath, m_document.dataFolder()),
+        m_document.dataFolder(), m_host, &m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        m_document.reloadDefinitions();
+}
+
+void SettingsCommands::editBandPlan()
+{
+    // The plan is read from its file by the tool that needs it, so nothing is kept here to reload.
+    BandPlanDialog dialog(m_document.dataFolder(), readGridAppearance(m_store), &m_window);
+    dialog.exec();
+}
+
+void SettingsCommands::applyWindowPosition()
+{
+    const std::optional<WindowRect> rect = readWindowRect(m_store);
+    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top)
+        return;
+    m_window.setGeometry(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+}
+
+void SettingsCommands::saveWindowPosition()
+{
+    const QRect normal
+        = m_window.isMaximized() || m_window.isMinimized() ? m_window.normalGeometry() : m_window.geometry();
+    saveWindowRect(m_store,
+        { normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height() });
+}
+
+void SettingsCommands::resetWindowPosition()
+{
+    resetWindowRect(m_store);
+}
+
+HelpCommands::HelpCommands(Document &document, QtHost &host, QMainWindow &window)
+    : QObject(&window)
+    , m_document(document)
+    , m_host(host)
+    , m_window(window)
+{
+}
+
+void HelpCommands::connectActions(const MainActions &actions)
+{
+    connect(actions.homePage, &QAction::triggered, this, &HelpCommands::openHomePage);
+    connect(actions.updateTemplates, &QAction::triggered, this, &HelpCommands::updateTemplates);
+    connect(actions.about, &QAction::triggered, this, &HelpCommands::showAbout);
+}
+
+QString HelpCommands::updaterPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/quillog-update-templates");
+}
+
+QString HelpCommands::aboutText(const std::string &adifVersion)
+{
+    return QStringLiteral("Quillog %1\nADIF version %2\n\nAn editor for amateur-radio logs in ADIF.")
+        .arg(QString::fromUtf8(programVersion.data(), qsizetype(programVersion.size())),
+            QString::fromStdString(adifVersion));
+}
+
+void HelpCommands::openHomePage()
+{
+    QDesktopServices::openUrl(
+        QUrl(QString::fromUtf8(programHomePage.data(), qsizetype(programHomePage.size()))));
+}
+
+void HelpCommands::updateTemplates()
+{
+    const QString path = updaterPath();
+    const QFileInfo updater(path);
+    if (!updater.isFile() || !updater.isExecutable()) {
+        m_host.message(BoxKind::Information,
+            "The ADIF template updater (quillog-update-templates) is not "
+            "installed beside Quillog.");
+        return;
+    }
+    if (!QProcess::startDetached(path, {}, QCoreApplication::applicationDirPath()))
+        m_host.message(BoxKind::Warning, "The ADIF template updater could not be started.");
+}
+
+void HelpCommands::showAbout()
+{
+    QMessageBox::about(
+        &m_window, QStringLiteral("About Quillog"), aboutText(m_document.definitions().adifVersion));
+}
+
+} // namespace quillog::ui

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/MainWindow.h"
+
+#include "UiTestSupport.h"
+#include "core/Document.h"
+#include "settings/MemoryKeyValueStore.h"
+#include "ui/ClipboardGlue.h"
+#include "ui/DocumentCommands.h"
+#include "ui/GridMenus.h"
+#include "ui/GridView.h"
+#include "ui/LogTableModel.h"
+#include "ui/MainMenus.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quillog::ui
+{
+
+namespace
+{
+
+const QString samplePath = QStringLiteral(QUILLOG_TEST_DATA "/ui/sample.adi");
+
+struct Window {
+    QTemporaryDir dataFolder;
+    MemoryKeyValueStore store;
+    test::MessageBoxAnswerer answerer;
+    std::unique_ptr<MainWindow> window;
+
+    Window()
+    {
+        window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
+        window->start();
+    }
+    const MainActions &actions() const { return window->menus().actions(); }
+    LogTableModel &model() const { return window->model(); }
+    void open() const { window->openPath(samplePath); }
+    void select(int firstRow, int firstColumn, int lastRow, int lastColumn) const
+    {
+        window->view().selectionModel()->select(
+            QItemSelection(model().index(firstRow, firstColumn), model().index(lastRow, lastColumn)),
+            QItemSelectionModel::ClearAndSelect);
+        window->view().selectionModel()->setCurrentIndex(
+            model().index(firstRow, firstColumn), QItemSelectionModel::NoUpdate);
+    }
+    QStringList cellMenu(int row, int column) const
+    {
+        std::unique_ptr<QMenu> menu(window->gridMenus().cellMenu(model().index(row, column), nullptr));
+        return menu ? GridMenus::itemTexts(*menu) : QStringList { "(no menu)" };
+    }
+};
+
+std::vector<bool> enabled(std::initializer_list<QAction *> actions)
+{
+    std::vector<bool> states;
+    for (QAction *action : actions)
+        states.push_back(action->isEnabled());
+    return states;
+}
+
+} // namespace
+
+TEST(MainWindow, CommandsFollowTheDocumentState)
+{
+    Window w;
+    const MainActions &a = w.actions();
+    const auto fileAndEdit = [&] {
+        return enabled({ a.open, a.reload, a.merge, a.save, a.saveAs, a.undo, a.redo });
+    };
+    EXPECT_EQ(w.window->windowTitle(), "Quillog");
+    EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, false, false, false, false, false, false }));
+
+    w.open();
+    EXPECT_EQ(w.window->windowTitle(), QStringLiteral("Quillog - ") + samplePath);
+    EXPECT_EQ(w.window->statusText(2), "   QSOs: 250");
+    EXPECT_EQ(w.window->statusText(0), "Ready");
+    EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, false, true, false, false }));
+
+    ASSERT_TRUE(w.model().setData(w.model().index(0, 0), QStringLiteral("DL1ABC"), Qt::EditRole));
+    EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, true, true, true, false }));
+
+    a.undo->trigger();
+    EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, false, true, false, true }));
+    EXPECT_NE(w.model().data(w.model().index(0, 0), Qt::DisplayRole).toString(), "DL1ABC");
+    EXPECT_TRUE(w.answerer.texts.isEmpty()) << w.answerer.texts.join('|').toStdString();
+}
+
+TEST(MainWindow, OpenedFileJoinsTheRecentFilesMenu)
+{
+    Window w;
+    EXPECT_TRUE(w.window->menus().recentFilesMenu()->actions().isEmpty());
+    w.open();
+    const QList<QAction *> entries = w.window->menus().recentFilesMenu()->actions();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), samplePath);
+    EXPECT_EQ(w.store.readString("File1"), samplePath.toStdString());
+}
+
+TEST(MainWindow, CellMenuOffersWhatFitsTheSelection)
+{
+    Window w;
+    w.open();
+    w.select(0, 0, 0, 3);
+    EXPECT_EQ(w.cellMenu(0, 1),
+        (QStringList { "&Copy", "&Paste", "", "Copy Selected Row as CSV", "Copy Selected Row as ADIF",
+            "Save Selected Row as ADIF" }));
+    w.select(2, 1, 5, 1);
+    EXPECT_EQ(w.cellMenu(3, 1).mid(3, 1), QStringList { "Copy Selected Rows as CSV" });
+    // A right click outside the selection leaves only the clicked cell selected.
+    EXPECT_EQ(w.cellMenu(9, 4), (QStringList { "&Copy", "&Paste" }));
+    EXPECT_EQ(w.window->statusText(1), "   Row: 10  Column: 5  Selected: 1");
+}
+
+TEST(MainWindow, SortThisColumnAlternatesAndIsUndone)
+{
+    Window w;
+    w.open();
+    LogTable &table = w.window->document().table();
+    const int call = table.findColumn("CALL");
+    const std::string first(table.text(1, call));
+    w.window->commands().sortByColumn(call);
+    for (int row = 2; row < table.rowCount(); ++row)
+        ASSERT_LE(table.text(row - 1, call), table.text(row, call));
+    w.window->commands().sortByColumn(call);
+    for (int row = 2; row < table.rowCount(); ++row)
+        ASSERT_GE(table.text(row - 1, call), table.text(row, call));
+    EXPECT_TRUE(w.actions().save->isEnabled());
+
+    w.actions().undo->trigger();
+    w.actions().undo->trigger();
+    EXPECT_EQ(table.text(1, call), first);
+    EXPECT_EQ(table.text(1, 0), "1");
+    EXPECT_FALSE(w.actions().save->isEnabled());
+}
+
+TEST(MainWindow, WholeRowsAreCopiedAsMarkedAdifAndPastedAsRows)
+{
+    Window w;
+    w.open();
+    const int fields = w.model().columnCount();
+    w.select(0, 0, 1, fields - 1);
+    w.actions().copy->trigger();
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(isMarkedAsAdif(copied));
+    EXPECT_EQ(copied->text().count(QStringLiteral("<EOR>")), 2);
+
+    w.select(4, 0, 4, 0);
+    ASSERT_TRUE(w.actions().paste->isEnabled());
+    w.actions().paste->trigger();
+    EXPECT_EQ(w.model().rowCount(), 252);
+    EXPECT_EQ(w.window->statusText(2), "   QSOs: 252");
+    const LogTable &table = w.window->document().table();
+    EXPECT_EQ(table.text(5, table.findColumn("CALL")), table.text(1, table.findColumn("CALL")));
+
+    // A cell copy is plain text without our mark.
+    w.select(0, 0, 0, 1);
+    w.actions().copy->trigger();
+    EXPECT_FALSE(isMarkedAsAdif(QGuiApplication::clipboard()->mimeData()));
+}
+
+TEST(MainWindow, MissingCommandLineFileIsReported)
+{
+    Window w;
+    w.window->openPath(QStringLiteral("/nonexistent/log.adi"));
+    EXPECT_EQ(w.answerer.texts, QStringList { "The selected file does not exist." });
+    EXPECT_EQ(w.window->windowTitle(), "Quillog");
+}
+
+} // namespace quillog::ui
