@@ -41,6 +41,9 @@ void DocumentCommands::connectActions(const MainActions &actions)
     run(actions.import, [this] { m_document.import(); });
     run(actions.save, [this] { m_document.save(); });
     run(actions.saveAs, [this] { m_document.saveAs(); });
+    connect(actions.check, &QAction::triggered, this, &DocumentCommands::check);
+    run(actions.nextInvalid, [this] { showRow(m_document.nextInvalidQso()); });
+    run(actions.previousInvalid, [this] { showRow(m_document.previousInvalidQso()); });
     connect(actions.undo, &QAction::triggered, this, &DocumentCommands::undo);
     connect(actions.redo, &QAction::triggered, this, &DocumentCommands::redo);
     connect(actions.copy, &QAction::triggered, this, &DocumentCommands::copy);
@@ -157,6 +160,23 @@ void DocumentCommands::sortByColumn(int tableColumn)
     m_document.journal().addSortRecord(std::move(order), previousColumn, previousAscending);
     m_model.refreshCells();
     Q_EMIT commandDone();
+}
+
+void DocumentCommands::check()
+{
+    m_document.check();
+    m_model.refreshCells();
+    Q_EMIT commandDone();
+}
+
+void DocumentCommands::showRow(int tableRow)
+{
+    if (tableRow < 1 || tableRow >= m_document.table().rowCount())
+        return;
+    const QModelIndex first = m_model.index(tableRow - 1, 0);
+    m_view.scrollTo(first, QAbstractItemView::PositionAtCenter);
+    m_view.setCurrentIndex(first);
+    m_view.selectRow(tableRow - 1);
 }
 
 void DocumentCommands::enumerateRows()

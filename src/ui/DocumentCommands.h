@@ -41,6 +41,9 @@ public Q_SLOTS:
     void sortByColumn(int tableColumn);
     /// Enumerate Rows: numbers the rows in their present order (not undoable).
     void enumerateRows();
+    void check();
+    /// Scrolls to the table row and selects its cells from the first field column on.
+    void showRow(int tableRow);
 
 Q_SIGNALS:
     /// A command ran: the window refreshes what depends on the document's state.

@@ -53,6 +53,7 @@ void MainMenus::buildFileMenu(QMainWindow &window)
         = addAction(menu, QStringLiteral("&Merge ADIF Log..."), QKeySequence(Qt::CTRL | Qt::Key_M));
     m_actions.import
         = addAction(menu, QStringLiteral("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I), "import");
+    m_actions.check = addAction(menu, QStringLiteral("&Check"), QKeySequence(Qt::CTRL | Qt::Key_D));
     menu->addSeparator();
     m_actions.save = addAction(menu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     m_actions.saveAs = addAction(
@@ -72,6 +73,10 @@ void MainMenus::buildEditMenu(QMainWindow &window)
     m_actions.copy = addAction(menu, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copy");
     m_actions.paste = addAction(menu, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), "paste");
     m_actions.paste->setStatusTip(QStringLiteral("Inserts the Clipboard contents above the selected line"));
+    menu->addSeparator();
+    m_actions.nextInvalid = addAction(menu, QStringLiteral("&Next Invalid QSO"), QKeySequence(Qt::Key_F2));
+    m_actions.previousInvalid
+        = addAction(menu, QStringLiteral("&Previous Invalid QSO "), QKeySequence(Qt::SHIFT | Qt::Key_F2));
 }
 
 void MainMenus::buildToolBars(QMainWindow &window)
@@ -137,6 +142,9 @@ void MainMenus::updateEnabled(Document &document, const ViewState &view)
     const bool open = document.isLogOpen();
     m_actions.reload->setEnabled(document.canReload());
     m_actions.merge->setEnabled(open);
+    m_actions.check->setEnabled(open);
+    m_actions.nextInvalid->setEnabled(document.canStepThroughInvalid());
+    m_actions.previousInvalid->setEnabled(document.canStepThroughInvalid());
     m_actions.save->setEnabled(document.canSave());
     m_actions.saveAs->setEnabled(open);
     m_actions.undo->setEnabled(document.journal().canUndo());

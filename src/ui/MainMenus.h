@@ -23,6 +23,9 @@ struct MainActions {
     QAction *reload = nullptr;
     QAction *merge = nullptr;
     QAction *import = nullptr;
+    QAction *check = nullptr;
+    QAction *nextInvalid = nullptr;
+    QAction *previousInvalid = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
     QAction *exit = nullptr;

@@ -173,4 +173,21 @@ TEST(MainWindow, MissingCommandLineFileIsReported)
     EXPECT_EQ(w.window->windowTitle(), "Quillog");
 }
 
+TEST(MainWindow, CheckColoursTheInvalidCellAndF2GoesThere)
+{
+    Window w;
+    w.open();
+    const MainActions &a = w.actions();
+    EXPECT_FALSE(a.nextInvalid->isEnabled());
+    ASSERT_TRUE(w.model().setData(w.model().index(4, 0), QStringLiteral("X"), Qt::EditRole));
+    a.check->trigger();
+    ASSERT_EQ(w.answerer.texts.size(), 1);
+    EXPECT_TRUE(w.answerer.texts[0].startsWith("There is at least one error"));
+    EXPECT_EQ(w.model().data(w.model().index(4, 0), Qt::BackgroundRole).value<QBrush>().color(),
+        QColor(255, 200, 200));
+    EXPECT_TRUE(a.nextInvalid->isEnabled());
+    a.nextInvalid->trigger();
+    EXPECT_EQ(w.window->view().currentIndex().row(), 4);
+}
+
 } // namespace quillog::ui
