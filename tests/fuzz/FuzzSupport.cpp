@@ -42,7 +42,7 @@ private:
     std::string m_path;
 };
 
-SaveDefinitions definitions()
+SaveDefinitions makeSaveDefinitions()
 {
     SaveDefinitions result;
     result.modes = { "SSB", "CW", "FT8", "RTTY", "FM", "AM", "PSK" };
@@ -54,6 +54,18 @@ SaveDefinitions definitions()
 }
 
 } // namespace
+
+std::string scratchFile(const char *name)
+{
+    static const ScratchFolder folder;
+    return folder.file(name);
+}
+
+const SaveDefinitions &saveDefinitions()
+{
+    static const SaveDefinitions definitions = makeSaveDefinitions();
+    return definitions;
+}
 
 LargeBuffer bufferOf(const std::uint8_t *data, std::size_t size)
 {
@@ -79,9 +91,7 @@ unsigned char flagsOf(const std::uint8_t *data, std::size_t size)
 
 void saveBothWays(const LogTable &table, unsigned char flags)
 {
-    static const ScratchFolder folder;
-    static const SaveDefinitions saveDefinitions = definitions();
-    const std::string path = folder.file("log.adi");
+    const std::string path = scratchFile("log.adi");
     SaveOptions options;
     options.typeIndicator = flags & 1;
     options.commaFrequency = flags & 2;
@@ -90,12 +100,12 @@ void saveBothWays(const LogTable &table, unsigned char flags)
     RunningFlag progress;
 
     options.noChecks = true;
-    const SaveResult unchecked = writeAdiFile(path, table, options, saveDefinitions, progress);
+    const SaveResult unchecked = writeAdiFile(path, table, options, saveDefinitions(), progress);
     require(unchecked.ok, "a save without checks failed");
     require(unchecked.errors.empty(), "a save without checks rejected records");
 
     options.noChecks = false;
-    const SaveResult checked = writeAdiFile(path, table, options, saveDefinitions, progress);
+    const SaveResult checked = writeAdiFile(path, table, options, saveDefinitions(), progress);
     require(checked.ok, "a save with checks failed");
     require(checked.written + static_cast<int>(checked.errors.size()) == unchecked.written,
         "a save with checks lost records that it neither wrote nor rejected");

@@ -5,11 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 namespace quillog
 {
 class LogTable;
+struct SaveDefinitions;
 }
 
 namespace quillog::fuzz
@@ -25,6 +26,12 @@ void require(bool condition, const char *what);
 /// Option bits taken from the last byte of the input, so that the fuzzer varies the options together
 /// with the text while real logs keep working as seeds.
 unsigned char flagsOf(const std::uint8_t *data, std::size_t size);
+
+/// A path in a folder of this process that is removed when the process ends.
+std::string scratchFile(const char *name);
+
+/// Modes, bands and types for the save checks, and a fixed time for the header.
+const SaveDefinitions &saveDefinitions();
 
 /// Saves the table as ADI into a scratch folder twice, with and without the save checks, with the
 /// writer options chosen by flags. Requires that both saves succeed and that every record written
