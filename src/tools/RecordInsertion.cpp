@@ -114,6 +114,18 @@ void ensureRowNumberColumn(LogTable &table)
     table.setFixedRowCount(1);
 }
 
+// The text up to and including the first end-of-record tag: one QSO, whatever follows it.
+std::string_view firstRecord(std::string_view text)
+{
+    AdiScanner scanner(text);
+    AdiField field;
+    for (auto token = scanner.next(field); token != AdiScanner::Token::End; token = scanner.next(field)) {
+        if (token == AdiScanner::Token::EndOfRecord)
+            return text.substr(0, scanner.position());
+    }
+    return text;
+}
+
 } // namespace
 
 int countAdiRecords(std::string_view text)
@@ -150,7 +162,7 @@ InsertedRecords appendAdiRecord(
 {
     ensureRowNumberColumn(table);
     removeEmptyRows(table);
-    return insertAdiRecords(table, journal, record, -1, ignoreBracket);
+    return insertAdiRecords(table, journal, firstRecord(record), -1, ignoreBracket);
 }
 
 } // namespace quillog

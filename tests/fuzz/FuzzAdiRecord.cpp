@@ -3,7 +3,9 @@
 // looks fields up in it, appends it to a table twice, and saves the table.
 #include "FuzzSupport.h"
 #include "core/LogTable.h"
+#include "core/UndoJournal.h"
 #include "formats/AdiReader.h"
+#include "tools/RecordInsertion.h"
 
 #include <algorithm>
 #include <string_view>
@@ -21,11 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     LogTable table;
+    UndoJournal journal(table);
     for (int copy = 0; copy < 2; ++copy) {
         const int rowsBefore = table.rowCount();
-        const AppendedRecord appended = appendAdiRecord(table, record, ignoreBracket);
-        fuzz::require(
-            appended.row >= 1 && appended.row == table.rowCount() - 1, "the record is not the last row");
+        const InsertedRecords appended = appendAdiRecord(table, journal, record, ignoreBracket);
+        fuzz::require(appended.rows <= 1, "more than one row was added");
+        fuzz::require(appended.rows == 0 || appended.firstRow == table.rowCount() - 1, "the record is not the last row");
         fuzz::require(table.rowCount() <= std::max(rowsBefore, 1) + 1, "more than one row was added");
     }
     fuzz::saveBothWays(table, flags);

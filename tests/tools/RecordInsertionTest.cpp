@@ -51,3 +51,13 @@ TEST(InsertAdiRecords, KeepsTheRecordsInOrderAboveTheGivenRow)
     EXPECT_EQ(cell(table, 2, "call"), "") << "a lower-case header is another field";
     EXPECT_EQ(table.text(4, 0), "4");
 }
+
+TEST(AppendAdiRecord, TakesOnlyTheFirstRecordOfTheText)
+{
+    LogTable table = logOf({ "CALL" }, { { "OLD1" } });
+    UndoJournal journal(table);
+    const InsertedRecords appended = appendAdiRecord(table, journal, "<CALL:2>N1 <EOR><CALL:2>N2 <EOR>", false);
+    EXPECT_EQ(appended.rows, 1);
+    EXPECT_EQ(table.qsoCount(), 2);
+    EXPECT_EQ(cell(table, 2, "CALL"), "N1");
+}
