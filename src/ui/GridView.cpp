@@ -79,9 +79,8 @@ void GridView::applyAppearance(const GridAppearance &appearance, const QFont &fo
 
 void GridView::sizeColumnsAfterLoad()
 {
+    // Rows keep the one height the font gives; measuring each of 100,000 rows would take seconds.
     resizeColumnsToContents();
-    verticalHeader()->resizeSections(QHeaderView::ResizeToContents);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     if (m_model.columnCount() > 0 && m_model.columnCount() <= fillColumnLimit)
         widenToFill();
 }
