@@ -28,7 +28,7 @@ namespace quillog::ui
 MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
-    , m_host(new QtHost(this))
+    , m_host(std::make_unique<QtHost>(this))
     , m_document(std::make_unique<Document>(
           *m_host, store, QCoreApplication::applicationDirPath().toStdString(), dataFolder))
 {
@@ -70,19 +70,19 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::connectHost()
 {
-    connect(m_host, &QtHost::titleTextChanged, this, &QWidget::setWindowTitle);
-    connect(m_host, &QtHost::statusTextChanged, this, [this](int pane, const QString &text) {
+    connect(m_host.get(), &QtHost::titleTextChanged, this, &QWidget::setWindowTitle);
+    connect(m_host.get(), &QtHost::statusTextChanged, this, [this](int pane, const QString &text) {
         if (pane >= 0 && pane < int(m_panes.size()))
             m_panes[std::size_t(pane)]->setText(text);
     });
-    connect(m_host, &QtHost::tableWasReset, this, [this] {
+    connect(m_host.get(), &QtHost::tableWasReset, this, [this] {
         m_view->resetKeepingWidths();
         refreshActions();
     });
-    connect(m_host, &QtHost::recentFilesWereChanged, this,
+    connect(m_host.get(), &QtHost::recentFilesWereChanged, this,
         [this] { m_menus->rebuildRecentFiles(m_document->recentFiles()); });
-    connect(m_host, &QtHost::workerStarting, this, [this](WorkerSlot slot) { workerStarting(int(slot)); });
-    connect(m_host, &QtHost::workerFinished, this, [this](WorkerSlot slot) { workerFinished(int(slot)); });
+    connect(m_host.get(), &QtHost::workerStarting, this, [this](WorkerSlot slot) { workerStarting(int(slot)); });
+    connect(m_host.get(), &QtHost::workerFinished, this, [this](WorkerSlot slot) { workerFinished(int(slot)); });
 
     connect(m_menus, &MainMenus::recentFileChosen, this, [this](int commandId) {
         m_document->openRecent(commandId);

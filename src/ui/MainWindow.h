@@ -68,7 +68,7 @@ private:
     void workerFinished(int slot);
 
     KeyValueStore &m_store;
-    QtHost *m_host;
+    std::unique_ptr<QtHost> m_host; // before the document, which uses it to its end
     std::unique_ptr<Document> m_document;
     LogTableModel *m_model = nullptr;
     GridView *m_view = nullptr;
