@@ -74,3 +74,15 @@ TEST(ReadFileBytes, ReadsWholeFilesAndRefusesFolders)
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.message.empty());
 }
+
+TEST(SafeFile, LeavesAReadOnlyFileAlone)
+{
+    const fs::path folder = freshFolder("read-only");
+    const std::string target = (folder / "log.adi").string();
+    std::ofstream(target) << "old";
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    SafeFile file(target);
+    EXPECT_FALSE(file.open());
+    EXPECT_NE(file.errorText().find("read-only"), std::string::npos);
+    EXPECT_EQ(contents(target), "old");
+}
