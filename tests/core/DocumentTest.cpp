@@ -7,6 +7,7 @@
 #include "settings/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quillog;
@@ -324,4 +325,25 @@ TEST_F(DocumentTest, CheckMarksInvalidQsosAndStepsThroughThem)
     document.check();
     EXPECT_EQ(host.takeMessages(), (Texts { "Check process completed successfully." }));
     EXPECT_FALSE(document.canStepThroughInvalid());
+}
+
+TEST_F(DocumentTest, AFileTheTypeTestCannotReadIsReportedAndNotLoaded)
+{
+    const std::string pipe = path("pipe.adi");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    host.files.push_back(pipe);
+    document.open();
+    EXPECT_EQ(host.takeMessages(), (Texts { "Can't open selected file.", notAdif }));
+    EXPECT_FALSE(document.isLogOpen());
+}
+
+TEST_F(DocumentTest, AMergeThatFindsNothingLeavesTheLogAsItWas)
+{
+    openLog();
+    host.files.push_back(path("empty.adi"));
+    document.merge();
+    EXPECT_EQ(host.takeMessages(), (Texts { "No valid entries found." }));
+    EXPECT_TRUE(document.isLogOpen());
+    EXPECT_EQ(document.table().qsoCount(), 2);
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
 }
