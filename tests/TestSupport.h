@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace quillog::test
@@ -42,8 +42,8 @@ inline void writeFile(const std::filesystem::path &path, std::string_view bytes)
 /// that run side by side apart.
 inline std::filesystem::path freshFolder(const std::string &name)
 {
-    const auto folder
-        = std::filesystem::temp_directory_path() / ("quillog-test-" + name + "-" + std::to_string(::getpid()));
+    const auto folder = std::filesystem::temp_directory_path()
+        / ("quillog-test-" + name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

@@ -16,12 +16,14 @@
 #include <fstream>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::string ensureLog(int qsos)
 {
     const std::string path
-        = (std::filesystem::temp_directory_path() / ("quillog-bench-" + std::to_string(qsos) + ".adi")).string();
+        = (std::filesystem::temp_directory_path() / ("quillog-bench-" + std::to_string(qsos) + ".adi"))
+              .string();
     if (!std::filesystem::exists(path))
         std::ofstream(path, std::ios::binary) << quillog::bench::generateAdiLog(qsos);
     return path;

@@ -79,7 +79,8 @@ bool SafeFile::open()
 {
     abandon();
     // A file marked read-only stays as it is, even though the folder would let us replace it.
-    struct stat existing { };
+    struct stat existing {
+    };
     if (stat(m_target.c_str(), &existing) == 0
         && ((existing.st_mode & 0222) == 0 || ::access(m_target.c_str(), W_OK) != 0)) {
         errno = EACCES;

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace quillog {
+namespace quillog
+{
 
 class Progress;
 
@@ -28,7 +29,8 @@ enum class WorkerSlot { Load, Import, Check, Save };
 /// Everything the document needs from the platform: message boxes, file dialogs, running a worker
 /// with the progress window, and telling the window what changed. All calls come from the user-interface
 /// thread, except those a worker makes through its Progress.
-class Host {
+class Host
+{
 public:
     virtual ~Host() = default;
 

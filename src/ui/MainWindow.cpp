@@ -81,8 +81,10 @@ void MainWindow::connectHost()
     });
     connect(m_host.get(), &QtHost::recentFilesWereChanged, this,
         [this] { m_menus->rebuildRecentFiles(m_document->recentFiles()); });
-    connect(m_host.get(), &QtHost::workerStarting, this, [this](WorkerSlot slot) { workerStarting(int(slot)); });
-    connect(m_host.get(), &QtHost::workerFinished, this, [this](WorkerSlot slot) { workerFinished(int(slot)); });
+    connect(
+        m_host.get(), &QtHost::workerStarting, this, [this](WorkerSlot slot) { workerStarting(int(slot)); });
+    connect(
+        m_host.get(), &QtHost::workerFinished, this, [this](WorkerSlot slot) { workerFinished(int(slot)); });
 
     connect(m_menus, &MainMenus::recentFileChosen, this, [this](int commandId) {
         m_document->openRecent(commandId);

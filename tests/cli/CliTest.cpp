@@ -147,8 +147,8 @@ TEST(CliCheck, ListsEachFailedQsoWithItsFailedFieldsAndStatusOne)
     EXPECT_NE(qrz.out.find("\tMODE\n"), std::string::npos);
     EXPECT_NE(qrz.err.find("from the Convert Mode dialog."), std::string::npos) << qrz.err;
 
-    // A record without a mode, in the ADIF specification's own example.
-    const CliRun example = check(dataFile("adi/adif_spec_example.adi"));
+    // A record without a mode, in the reference example of the ADIF documents.
+    const CliRun example = check(dataFile("adi/adif_reference_example.adi"));
     EXPECT_EQ(example.status, 1);
     EXPECT_EQ(example.out, "4\tK0ABC\t20181016\t2318\tMODE\n");
 }

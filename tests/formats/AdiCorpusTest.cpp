@@ -22,7 +22,7 @@ struct CorpusFile {
 };
 
 // The record counts are the files' own end-of-record tags.
-constexpr CorpusFile corpus[] = { { "adif_spec_example.adi", 4 }, { "cloudlog_0.1_2011.adi", 3546 },
+constexpr CorpusFile corpus[] = { { "adif_reference_example.adi", 4 }, { "cloudlog_0.1_2011.adi", 3546 },
     { "csn_sat_5.668.adi", 24 }, { "eqsl_inbox_swl.adi", 373 }, { "fle_crlf.adi", 4 },
     { "hamrs_0.10.7.adi", 1 }, { "linlog_0.1.adi", 145 }, { "log4om2_2.22.adi", 122 },
     { "logger32_one_record.adi", 1 }, { "lotw_report_8bit.adi", 573 }, { "lotw_report_crlf.adi", 85 },

@@ -17,7 +17,7 @@ using namespace quillog::test;
 namespace
 {
 
-constexpr const char *corpus[] = { "adif_spec_example.adi", "cloudlog_0.1_2011.adi", "csn_sat_5.668.adi",
+constexpr const char *corpus[] = { "adif_reference_example.adi", "cloudlog_0.1_2011.adi", "csn_sat_5.668.adi",
     "eqsl_inbox_swl.adi", "hamrs_0.10.7.adi", "linlog_0.1.adi", "log4om2_2.22.adi", "lotw_report_8bit.adi",
     "minos_vhf_2.2.adi", "n3fjp_aclog_7.0.5.adi", "pota_noheader_lowercase.adi", "qlog_0.34.adi",
     "qrz_logbook.adi", "smartsdr_ios.adi", "wsjtx_2.6.1.adi" };

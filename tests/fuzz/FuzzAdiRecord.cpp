@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int rowsBefore = table.rowCount();
         const InsertedRecords appended = appendAdiRecord(table, journal, record, ignoreBracket);
         fuzz::require(appended.rows <= 1, "more than one row was added");
-        fuzz::require(appended.rows == 0 || appended.firstRow == table.rowCount() - 1, "the record is not the last row");
+        fuzz::require(appended.rows == 0 || appended.firstRow == table.rowCount() - 1,
+            "the record is not the last row");
         fuzz::require(table.rowCount() <= std::max(rowsBefore, 1) + 1, "more than one row was added");
     }
     fuzz::saveBothWays(table, flags);

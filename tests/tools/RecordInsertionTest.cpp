@@ -56,7 +56,8 @@ TEST(AppendAdiRecord, TakesOnlyTheFirstRecordOfTheText)
 {
     LogTable table = logOf({ "CALL" }, { { "OLD1" } });
     UndoJournal journal(table);
-    const InsertedRecords appended = appendAdiRecord(table, journal, "<CALL:2>N1 <EOR><CALL:2>N2 <EOR>", false);
+    const InsertedRecords appended
+        = appendAdiRecord(table, journal, "<CALL:2>N1 <EOR><CALL:2>N2 <EOR>", false);
     EXPECT_EQ(appended.rows, 1);
     EXPECT_EQ(table.qsoCount(), 2);
     EXPECT_EQ(cell(table, 2, "CALL"), "N1");
