@@ -133,9 +133,12 @@ LogFileType Document::fileType(const std::string &path)
 
 bool Document::isAdifOrWarn(const std::string &path)
 {
-    if (fileType(path) == LogFileType::TypeAdif)
+    const LogFileType type = fileType(path);
+    if (type == LogFileType::TypeAdif)
         return true;
-    m_host.message(BoxKind::Warning, notAdifMessage);
+    // A file that vanished after it was chosen is not "not ADIF": say what happened.
+    m_host.message(
+        BoxKind::Warning, type == LogFileType::TypeMissing ? missingRecentFileMessage : notAdifMessage);
     return false;
 }
 

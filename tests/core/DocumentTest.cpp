@@ -347,3 +347,12 @@ TEST_F(DocumentTest, AMergeThatFindsNothingLeavesTheLogAsItWas)
     EXPECT_EQ(document.table().qsoCount(), 2);
     EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
 }
+
+TEST_F(DocumentTest, AFileThatVanishedAfterTheDialogIsSaidToBeMissing)
+{
+    openLog();
+    host.files.push_back(path("gone.adi"));
+    document.open();
+    EXPECT_EQ(host.takeMessages(), (Texts { "The selected file does not exist." }));
+    EXPECT_EQ(document.table().qsoCount(), 2) << "the open log stays";
+}
