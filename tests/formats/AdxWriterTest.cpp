@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/AdxWriter.h"
 
+#include "TableSnapshot.h"
 #include "TestSupport.h"
 #include "formats/AdxReader.h"
 
@@ -13,24 +14,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-
-// A loaded log: "#" column, then the given headers; one row per entry.
-LogTable logOf(const std::vector<std::string> &header, const std::vector<std::vector<std::string>> &rows)
-{
-    LogTable table;
-    table.setColumnCount(static_cast<int>(header.size()) + 1);
-    table.setRowCount(static_cast<int>(rows.size()) + 1);
-    table.setText(0, 0, "#");
-    for (std::size_t c = 0; c < header.size(); ++c)
-        table.setText(0, static_cast<int>(c) + 1, header[c]);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            table.setText(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
-    }
-    table.setFixedColumnCount(1);
-    table.numberRows();
-    return table;
-}
 
 SaveDefinitions definitions()
 {
