@@ -3,6 +3,7 @@
 // peak memory while the log is open.
 //   quillog-bench [--qsos N] [--runs R] [FILE]
 //   quillog-bench --generate N FILE
+#include "BenchArguments.h"
 #include "LogGenerator.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -55,18 +56,6 @@ long long peakMemory()
 void resetPeakMemory()
 {
     std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-std::string ensureLog(int qsos)
-{
-    const std::string path
-        = (std::filesystem::temp_directory_path() / ("quillog-bench-" + std::to_string(qsos) + ".adi"))
-              .string();
-    if (!std::filesystem::exists(path)) {
-        std::fprintf(stderr, "generating %s ...\n", path.c_str());
-        std::ofstream(path, std::ios::binary) << bench::generateAdiLog(qsos);
-    }
-    return path;
 }
 
 SaveDefinitions benchDefinitions()
@@ -129,15 +118,6 @@ int main(int argc, char **argv)
         std::ofstream(argv[3], std::ios::binary) << bench::generateAdiLog(std::atoi(argv[2]));
         return 0;
     }
-    int qsos = 100000, runs = 5;
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--qsos") == 0 && i + 1 < argc)
-            qsos = std::atoi(argv[++i]);
-        else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++i]));
-        else
-            path = argv[i];
-    }
-    return run(path.empty() ? ensureLog(qsos) : path, runs);
+    const bench::BenchArguments arguments = bench::parseBenchArguments(argc, argv);
+    return run(bench::benchLogPath(arguments), arguments.runs);
 }

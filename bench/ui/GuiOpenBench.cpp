@@ -2,7 +2,7 @@
 // Measures opening a log in the editor until the grid shows it: the command, the worker, the progress
 // window closing and the first paint of the window. Runs offscreen unless a display is chosen.
 //   quillog-gui-bench [--qsos N] [--runs R] [FILE]
-#include "LogGenerator.h"
+#include "BenchArguments.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/MainWindow.h"
 
@@ -11,23 +11,10 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace
 {
-
-std::string ensureLog(int qsos)
-{
-    const std::string path
-        = (std::filesystem::temp_directory_path() / ("quillog-bench-" + std::to_string(qsos) + ".adi"))
-              .string();
-    if (!std::filesystem::exists(path))
-        std::ofstream(path, std::ios::binary) << quillog::bench::generateAdiLog(qsos);
-    return path;
-}
 
 double openOnce(const QString &path)
 {
@@ -53,18 +40,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    int qsos = 100000, runs = 5;
-    std::string path;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--qsos") == 0 && i + 1 < argc)
-            qsos = std::atoi(argv[++i]);
-        else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++i]));
-        else
-            path = argv[i];
-    }
-    if (path.empty())
-        path = ensureLog(qsos);
+    const quillog::bench::BenchArguments arguments = quillog::bench::parseBenchArguments(argc, argv);
+    const std::string path = quillog::bench::benchLogPath(arguments);
+    const int runs = arguments.runs;
     std::vector<double> times;
     for (int run = 0; run < runs; ++run)
         times.push_back(openOnce(QString::fromStdString(path)));
