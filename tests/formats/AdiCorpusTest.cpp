@@ -2,6 +2,7 @@
 // Real logs written by many programs: every record is found, and a log written by us reads back as
 // the same table.
 #include "TestSupport.h"
+#include "WrittenForm.h"
 #include "core/Text.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
@@ -38,19 +39,6 @@ LogTable readFile(const std::string &path)
     const AdiReadResult result = readAdiFile(path, table, {}, progress);
     EXPECT_TRUE(result.ok) << path;
     return table;
-}
-
-// What the writer makes of a cell: trimmed, and QSO_DATE and FREQ in their written form.
-std::string written(std::string_view header, std::string_view value)
-{
-    const std::string_view text = trimmed(value);
-    if (text.empty())
-        return {};
-    if (header == "QSO_DATE")
-        return normaliseQsoDate(text);
-    if (header == "FREQ")
-        return normaliseFrequency(text, false).value;
-    return std::string(text);
 }
 
 std::string save(const LogTable &table, const std::string &path)
@@ -96,7 +84,7 @@ TEST(AdiCorpus, WrittenLogsReadBackAsTheSameTable)
             const std::string header(original.text(0, column));
             const int other = again.findColumn(header);
             for (int row = 1; row < original.rowCount(); ++row) {
-                const std::string expected = written(header, original.text(row, column));
+                const std::string expected = writtenForm(header, original.text(row, column));
                 const std::string actual = other < 0 ? "" : std::string(again.text(row, other));
                 ASSERT_EQ(actual, expected) << file.name << " row " << row << " " << header;
             }

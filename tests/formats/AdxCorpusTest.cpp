@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Real ADI logs of many programs written as ADX: well-formed XML that reads back as the same table.
 #include "TestSupport.h"
+#include "WrittenForm.h"
 #include "core/Text.h"
 #include "formats/AdiReader.h"
 #include "formats/AdxReader.h"
@@ -22,17 +23,10 @@ constexpr const char *corpus[] = { "adif_reference_example.adi", "cloudlog_0.1_2
     "minos_vhf_2.2.adi", "n3fjp_aclog_7.0.5.adi", "pota_noheader_lowercase.adi", "qlog_0.34.adi",
     "qrz_logbook.adi", "smartsdr_ios.adi", "wsjtx_2.6.1.adi" };
 
-// What a cell becomes on its way through ADX: trimmed, QSO_DATE and FREQ normalised, UTF-8.
+// What a cell becomes on its way through ADX: its written form, in UTF-8.
 std::string throughAdx(std::string_view header, std::string_view value)
 {
-    const std::string_view text = trimmed(value);
-    if (text.empty())
-        return {};
-    if (header == "QSO_DATE")
-        return normaliseQsoDate(text);
-    if (header == "FREQ")
-        return normaliseFrequency(text, false).value;
-    return utf8FromCell(text);
+    return utf8FromCell(writtenForm(header, value));
 }
 
 std::string saveAdx(const LogTable &table, const std::string &path, bool lowerCase)
