@@ -70,6 +70,24 @@ inline std::string cell(const LogTable &table, int row, std::string_view header)
     return column < 0 ? std::string() : std::string(table.text(row, column));
 }
 
+/// The texts of one row, left to right.
+inline std::vector<std::string> rowTexts(const LogTable &table, int row)
+{
+    std::vector<std::string> texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts.emplace_back(table.text(row, column));
+    return texts;
+}
+
+/// The texts of one column's QSO rows, top to bottom.
+inline std::vector<std::string> columnTexts(const LogTable &table, int column)
+{
+    std::vector<std::string> texts;
+    for (int row = 1; row < table.rowCount(); ++row)
+        texts.emplace_back(table.text(row, column));
+    return texts;
+}
+
 /// A Progress that reports "stopped" once it has been asked a given number of times.
 class StopAfter : public Progress
 {

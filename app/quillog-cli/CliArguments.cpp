@@ -11,7 +11,13 @@ namespace
 {
 
 constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos" };
+    "--comma-freq", "--no-checks", "--separate-qsos", "--grid" };
+constexpr std::array valueOptions = { "--separator" };
+
+bool takesValue(const std::string &name)
+{
+    return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+}
 
 } // namespace
 
@@ -25,6 +31,14 @@ CliArguments parseArguments(int argc, char **argv)
             onlyPaths = true;
         } else if (!onlyPaths && (word == "-h" || word == "--help")) {
             arguments.flags.insert("--help");
+        } else if (const std::size_t equals = word.find('=');
+                   !onlyPaths && equals != std::string::npos && takesValue(word.substr(0, equals))) {
+            arguments.values[word.substr(0, equals)] = word.substr(equals + 1);
+        } else if (!onlyPaths && takesValue(word)) {
+            if (i + 1 < argc)
+                arguments.values[word] = argv[++i];
+            else
+                arguments.error = word + " needs a value";
         } else if (!onlyPaths && word.size() > 1 && word[0] == '-') {
             if (std::find(knownFlags.begin(), knownFlags.end(), word) == knownFlags.end())
                 arguments.error = "unknown option " + word;

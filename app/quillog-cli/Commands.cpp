@@ -3,14 +3,18 @@
 
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
+#include "core/LogFileType.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
+#include "core/Utf8Copy.h"
 #include "definitions/Definitions.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
-#include "formats/AdxReader.h"
 #include "formats/AdxWriter.h"
+#include "formats/CsvWriter.h"
+#include "side/LogImport.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,10 +28,9 @@ namespace quillog::cli
 namespace
 {
 
-// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path)
+// True when the path ends with the extension, letter case ignored.
+bool hasExtension(const std::string &path, std::string_view extension)
 {
-    constexpr std::string_view extension = ".adx";
     return path.size() >= extension.size()
         && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
 }
@@ -38,17 +41,55 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
+// The folder of the operator's own lists, as the editor uses it.
+std::string dataFolder()
+{
+    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
+        return std::string(data) + "/Quillog";
+    const char *home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
+}
+
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+// Any log the editor opens or imports, classified by its content as the editor does. A TRLOG listing
+// is read as one unless --grid asks for the character grid.
 bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
 {
+    const LogFileTypeResult type = detectLogFileType(path);
+    if (type.type == LogFileType::TypeMissing)
+        return fail(path + ": The selected file does not exist."), false;
+    if (!type.message.empty()) {
+        // The reader's own words say why ("is a folder", the system's error).
+        const FileBytes file = readFileBytes(path);
+        return fail(file.ok ? path + ": " + type.message : file.message), false;
+    }
+    const Utf8Copy copy = type.wideSource ? makeUtf8Copy(path) : Utf8Copy(path, false);
     RunningFlag progress;
-    AdiReadOptions options;
-    options.ignoreBracket = arguments.has("--ignore-brackets");
-    result
-        = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
-    if (result.ok)
-        return true;
-    fail(result.message.empty() ? path + ": No valid entries found." : result.message);
-    return false;
+    const auto reader = importReaderFor(type.type, !arguments.has("--grid"));
+    if (!reader) {
+        AdiReadOptions options;
+        options.ignoreBracket = arguments.has("--ignore-brackets");
+        result = readAdiFile(copy.path(), table, options, progress);
+        if (!result.ok)
+            fail(result.message.empty() ? path + ": No valid entries found." : result.message);
+        return result.ok;
+    }
+    const Definitions definitions
+        = loadDefinitions(findTemplateResource(programFolder()), dataFolder()).definitions;
+    result = importLog(
+        *reader, copy.path(), table, { definitions.contests, arguments.has("--comma-freq") }, progress);
+    if (!result.ok) {
+        if (!result.message.empty())
+            fail(path + ": " + result.message);
+        fail(path + ": " + std::string(importFailureMessage(*reader)));
+    }
+    return result.ok;
 }
 
 int filledCells(const LogTable &table, int column)
@@ -88,22 +129,6 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     return options;
 }
 
-// The folder of the operator's own lists, as the editor uses it.
-std::string dataFolder()
-{
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
-        return std::string(data) + "/Quillog";
-    const char *home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
-}
-
-std::string programFolder()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
-}
-
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
@@ -123,20 +148,40 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
+// The CSV separator: --separator comma or semicolon, else the editor's default, the semicolon.
+bool csvOptionsFrom(const CliArguments &arguments, CsvWriteOptions &options)
+{
+    const std::string separator = arguments.value("--separator");
+    if (separator == "comma")
+        options.separator = ',';
+    else if (separator == "semicolon" || separator.empty())
+        options.separator = ';';
+    else
+        return fail("--separator takes comma or semicolon"), false;
+    options.blankLines = arguments.has("--separate-qsos");
+    return true;
+}
+
 int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    const std::string &target = arguments.paths[1];
+    const bool csv = hasExtension(target, ".csv");
+    CsvWriteOptions csvOptions;
     SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
+    if (csv ? !csvOptionsFrom(arguments, csvOptions) : !loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
     LogTable table;
     AdiReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
-    const std::string &target = arguments.paths[1];
-    const bool adx = isAdxPath(target);
+    if (csv) {
+        const SaveResult saved = writeCsvFile(target, table, csvOptions, progress);
+        return saved.ok ? ExitSuccess : fail(target + ": " + saved.message);
+    }
+    const bool adx = hasExtension(target, ".adx");
     const SaveOptions options = saveOptionsFrom(arguments);
     const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
                                  : writeAdiFile(target, table, options, definitions, progress);
@@ -233,9 +278,12 @@ const char *usageText()
     return "Usage: quillog-cli COMMAND [OPTIONS] FILE...\n"
            "\n"
            "Commands:\n"
-           "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
-           "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
-           "                     other ADI\n"
+           "  info FILE          any log convert reads: the QSO count, the fields in file order and how many "
+           "QSOs have each\n"
+           "  convert IN OUT     read a log and write it again; IN may be any log the editor opens or\n"
+           "                     imports (ADI, ADX, Cabrillo, CSV, CT, TRLOG, any text), told by its\n"
+           "                     content; OUT ending in .adx means ADX, in .csv a spreadsheet file,\n"
+           "                     any other ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"
@@ -245,7 +293,9 @@ const char *usageText()
            "  --type-indicator   write each field's data-type letter\n"
            "  --comma-freq       write FREQ with a decimal comma\n"
            "  --no-checks        write every record, without checks and report\n"
-           "  --separate-qsos    an empty line after every record\n"
+           "  --separate-qsos    an empty line after every record (CSV: after every line)\n"
+           "  --separator S      CSV output: comma or semicolon (default semicolon)\n"
+           "  --grid             read a TRLOG listing as a character grid instead\n"
            "  -h, --help         this text\n"
            "\n"
            "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"

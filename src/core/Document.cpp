@@ -8,9 +8,10 @@
 #include "core/Text.h"
 #include "core/Utf8Copy.h"
 #include "formats/AdiWriter.h"
-#include "formats/AdxReader.h"
 #include "formats/AdxWriter.h"
+#include "formats/CsvWriter.h"
 #include "settings/KeyValueStore.h"
+#include "side/LogImport.h"
 
 #include <filesystem>
 
@@ -37,6 +38,9 @@ constexpr const char *closeQuestion
 constexpr const char *adifFilter = "ADIF files (*.adi, *adif)|*.adi*|All Log files (*.*)|*.*|";
 constexpr const char *saveFilter
     = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
+constexpr const char *csvFilter = "MS Excel CSV files (*.csv)|*.csv|All files (*.*)|*.*|";
+constexpr const char *trlogQuestion
+    = "TRLOG sequence is detected.\r\nDo you want to open this file as a TRLOG file?";
 constexpr const char *importFilter
     = "All Log files (*.*)|*.*|Cabrillo files (*.cbr)|*.cbr|ADX files (*.adx)|*adx|"
       "Excel CSV files (*.csv)|*.csv|CT files (*.bin)|*.bin|TRLOG files (*.dat)|*.dat|";
@@ -211,17 +215,42 @@ void Document::import()
     if (!path)
         return;
     m_currentPath = *path;
-    switch (fileType(m_currentPath)) {
-    case LogFileType::TypeAdif:
+    const LogFileType type = fileType(m_currentPath);
+    if (type == LogFileType::TypeAdif) {
         m_host.message(BoxKind::Warning, adifForImportMessage);
         return;
-    case LogFileType::TypeAdx:
-        load(LoadKind::Import);
-        return;
-    default:
-        m_host.message(BoxKind::Warning, "Quillog cannot import this kind of log yet.");
-        return;
     }
+    const bool asTrlog = type == LogFileType::TypeTrlogTable
+        && m_host.message(BoxKind::Question, trlogQuestion, BoxButtons::YesNo) == Answer::Yes;
+    runImport(importReaderFor(type, asTrlog).value_or(ImportReader::CharacterGrid));
+}
+
+void Document::runImport(ImportReader reader)
+{
+    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
+    const ImportSettings settings { m_definitions.contests, m_settings.useCommaFreq };
+    ImportResult result;
+    runInSlot(WorkerSlot::Import,
+        [&](Progress &progress) { result = importLog(reader, copy.path(), m_table, settings, progress); });
+    // A reader that found the file damaged says so before the import's own warning.
+    if (!result.ok && !result.message.empty())
+        m_host.message(BoxKind::Warning, result.message);
+    finishLoad(result, LoadKind::Import, importFailureMessage(reader));
+}
+
+void Document::saveAsCsv()
+{
+    if (refuseWhenBusy())
+        return;
+    const auto path = m_host.chooseFileToSave({ "Save as Excel CSV file", csvFilter, "csv" });
+    if (!path)
+        return;
+    const CsvWriteOptions options { m_settings.csvSeparator, m_settings.separateQso };
+    SaveResult result;
+    runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writeCsvFile(*path, m_table, options, progress); });
+    if (!result.ok)
+        m_host.message(BoxKind::Warning, result.message);
 }
 
 void Document::load(LoadKind kind)
@@ -230,30 +259,21 @@ void Document::load(LoadKind kind)
     Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
     AdiReadResult result;
     const AdiReadOptions options { m_settings.ignoreBracket };
-    runInSlot(kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
-        switch (kind) {
-        case LoadKind::Replace:
-            result = readAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Merge:
-            result = mergeAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Import:
-            result = readAdxFile(copy.path(), m_table, progress);
-            break;
-        }
+    runInSlot(WorkerSlot::Load, [&](Progress &progress) {
+        result = kind == LoadKind::Merge ? mergeAdiFile(copy.path(), m_table, options, progress)
+                                         : readAdiFile(copy.path(), m_table, options, progress);
     });
-    finishLoad(result, kind);
+    finishLoad(result, kind, noEntriesMessage);
 }
 
-void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
+void Document::finishLoad(const AdiReadResult &result, LoadKind kind, std::string_view failureMessage)
 {
     if (result.ok) {
         addRowNumbers();
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, noEntriesMessage);
+        m_host.message(BoxKind::Warning, std::string(failureMessage));
         if (kind != LoadKind::Merge)
             clearLog();
     }
@@ -266,7 +286,8 @@ void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
     // for a name.
     m_needsNewName = kind != LoadKind::Replace || result.stopped;
-    if (result.ok && result.stopped) {
+    // An import is never saved over its source, so its stop needs no such warning.
+    if (result.ok && result.stopped && kind != LoadKind::Import) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
                 + std::to_string(result.records)

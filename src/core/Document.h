@@ -10,6 +10,7 @@
 #include "formats/AdiReader.h"
 #include "formats/LogSaver.h"
 #include "settings/Settings.h"
+#include "side/LogImport.h"
 
 #include <array>
 #include <atomic>
@@ -42,6 +43,8 @@ public:
     void save();
     void saveAs();
     void saveSelected();
+    /// Save as Excel CSV: writes the log for a spreadsheet; the log's state does not change.
+    void saveAsCsv();
     /// Asks about unsaved changes; true when the window may close.
     bool close();
     void openRecent(int commandId);
@@ -94,7 +97,8 @@ private:
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
     void load(LoadKind kind);
-    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void runImport(ImportReader reader);
+    void finishLoad(const AdiReadResult &result, LoadKind kind, std::string_view failureMessage);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     void reportSave(const SaveResult &result, bool frequencyWarning);

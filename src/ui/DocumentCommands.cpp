@@ -41,6 +41,7 @@ void DocumentCommands::connectActions(const MainActions &actions)
     run(actions.import, [this] { m_document.import(); });
     run(actions.save, [this] { m_document.save(); });
     run(actions.saveAs, [this] { m_document.saveAs(); });
+    run(actions.saveAsCsv, [this] { m_document.saveAsCsv(); });
     connect(actions.check, &QAction::triggered, this, &DocumentCommands::check);
     run(actions.nextInvalid, [this] { showRow(m_document.nextInvalidQso()); });
     run(actions.previousInvalid, [this] { showRow(m_document.previousInvalidQso()); });

@@ -58,6 +58,8 @@ void MainMenus::buildFileMenu(QMainWindow &window)
     m_actions.save = addAction(menu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     m_actions.saveAs = addAction(
         menu, QStringLiteral("&Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "save-as");
+    m_actions.saveAsCsv
+        = addAction(menu, QStringLiteral("Save as Excel CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     menu->addSeparator();
     m_recent = menu->addMenu(QStringLiteral("&Recent Files"));
     menu->addSeparator();
@@ -147,6 +149,7 @@ void MainMenus::updateEnabled(Document &document, const ViewState &view)
     m_actions.previousInvalid->setEnabled(document.canStepThroughInvalid());
     m_actions.save->setEnabled(document.canSave());
     m_actions.saveAs->setEnabled(open);
+    m_actions.saveAsCsv->setEnabled(open);
     m_actions.undo->setEnabled(document.journal().canUndo());
     m_actions.redo->setEnabled(document.journal().canRedo());
     m_actions.copy->setEnabled(view.hasSelection);

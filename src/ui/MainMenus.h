@@ -28,6 +28,7 @@ struct MainActions {
     QAction *previousInvalid = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
+    QAction *saveAsCsv = nullptr;
     QAction *exit = nullptr;
     QAction *undo = nullptr;
     QAction *redo = nullptr;

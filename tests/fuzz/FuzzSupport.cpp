@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FuzzSupport.h"
 
+#include "core/LogTable.h"
 #include "core/Progress.h"
+#include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
 
 #include <cstdio>
@@ -109,6 +111,32 @@ void saveBothWays(const LogTable &table, unsigned char flags)
     require(checked.ok, "a save with checks failed");
     require(checked.written + static_cast<int>(checked.errors.size()) == unchecked.written,
         "a save with checks lost records that it neither wrote nor rejected");
+}
+
+LogTable oldTable()
+{
+    LogTable table;
+    table.setColumnCount(2);
+    table.setRowCount(2);
+    table.setText(0, 0, "#");
+    table.setText(0, 1, "CALL");
+    table.setText(1, 0, "1");
+    table.setText(1, 1, "OLD");
+    table.setFixedColumnCount(1);
+    return table;
+}
+
+void requireImportOutcome(const AdiReadResult &result, const LogTable &table, unsigned char flags)
+{
+    if (!result.ok) {
+        require(table.rowCount() == 2 && table.columnCount() == 2 && table.fixedColumnCount() == 1
+                && table.text(1, 1) == "OLD",
+            "a failed import changed the open log");
+        return;
+    }
+    require(table.rowCount() == result.records + 1, "the table has not one row per record");
+    require(table.fixedColumnCount() == 0, "the import left a fixed column");
+    saveBothWays(table, flags);
 }
 
 } // namespace quillog::fuzz
