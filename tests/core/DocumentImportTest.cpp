@@ -136,3 +136,20 @@ TEST_F(DocumentImportTest, SaveAsExcelCsvWritesACopyAndKeepsTheLogState)
     EXPECT_EQ(host.takeMessages(),
         (Texts { "Quillog cannot access the file because it is being used by another application." }));
 }
+
+TEST_F(DocumentImportTest, AUtf16CabrilloLogIsImportedFromItsUtf8Copy)
+{
+    const std::string text
+        = "START-OF-LOG: 3.0\r\nCONTEST: CQ-WW-CW\r\nQSO: 14025 CW 2024-01-01 0000 ME 599 5 K1AB 599 "
+          "15\r\nEND-OF-LOG:\r\n";
+    std::string wide = "\xFF\xFE";
+    for (const char c : text)
+        wide.append({ c, '\0' });
+    const std::string path = write("wide.cbr", wide);
+    import(path);
+    EXPECT_TRUE(host.takeMessages().empty());
+    ASSERT_EQ(document.table().qsoCount(), 1);
+    EXPECT_EQ(cell(document.table(), 1, "FREQ"), "14.025");
+    EXPECT_EQ(cell(document.table(), 1, "CQZ"), "15");
+    EXPECT_EQ(host.title, "Quillog - " + path);
+}
