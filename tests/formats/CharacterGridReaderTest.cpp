@@ -26,6 +26,9 @@ TEST(ReadCharacterGrid, EveryLongEnoughLineBecomesARowOfCharacters)
                  { { "A", "B", "C", "D", "E", "F", "G", "H", "I", "J" } } },
              { "a\tb\tc\td\te\tf\t", { { "a", "\t", "b", "\t", "c", "\t", "d", "\t", "e", "\t", "f" } } },
              { "x         y\n", { { "x", " ", " ", " ", " ", " ", " ", " ", " ", " ", "y" } } },
+             // UTF-8 characters stay whole; in an 8-bit file every byte is a character.
+             { "M\xC3\xBCller 123\n", { { "M", "\xC3\xBC", "l", "l", "e", "r", " ", "1", "2", "3" } } },
+             { "M\xFCller 1234\n", { { "M", "\xFC", "l", "l", "e", "r", " ", "1", "2", "3", "4" } } },
          }) {
         LogTable table;
         RunningFlag running;
