@@ -3,18 +3,16 @@
 
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
-#include "core/FileIo.h"
-#include "core/LogFileType.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "core/Utf8Copy.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxWriter.h"
-#include "formats/CsvWriter.h"
-#include "side/LogImport.h"
+#include "document/ImportFollowUp.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "formats/SaveSettings.h"
+#include "settings/DataFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,68 +26,50 @@ namespace quillog::cli
 namespace
 {
 
-// True when the path ends with the extension, letter case ignored.
-bool hasExtension(const std::string &path, std::string_view extension)
+// A message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
 {
-    return path.size() >= extension.size()
-        && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "quillog-cli: %s\n", oneLine(message).c_str());
     return ExitFailure;
 }
 
-// The folder of the operator's own lists, as the editor uses it.
-std::string dataFolder()
-{
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
-        return std::string(data) + "/Quillog";
-    const char *home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
-}
+// The editor's definitions: the contest templates of an import, the lists and types of a save.
+DefinitionsLoad loadEditorDefinitions();
 
-std::string programFolder()
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy, a
+// TRLOG listing as one unless --grid asks for the character grid.
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result)
 {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
-}
-
-// Any log the editor opens or imports, classified by its content as the editor does. A TRLOG listing
-// is read as one unless --grid asks for the character grid.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
-{
-    const LogFileTypeResult type = detectLogFileType(path);
-    if (type.type == LogFileType::TypeMissing)
-        return fail(path + ": The selected file does not exist."), false;
-    if (!type.message.empty()) {
-        // The reader's own words say why ("is a folder", the system's error).
-        const FileBytes file = readFileBytes(path);
-        return fail(file.ok ? path + ": " + type.message : file.message), false;
+    const ClassifiedLog log = classifyLog(path);
+    if (log.reader == nullptr) {
+        fail(path + ": " + log.refusal);
+        return false;
     }
-    const Utf8Copy copy = type.wideSource ? makeUtf8Copy(path) : Utf8Copy(path, false);
+    const LogReader &reader
+        = log.type == LogFileType::TypeTrlogTable && arguments.has("--grid") ? textGridReader() : *log.reader;
     RunningFlag progress;
-    const auto reader = importReaderFor(type.type, !arguments.has("--grid"));
-    if (!reader) {
-        AdiReadOptions options;
-        options.ignoreBracket = arguments.has("--ignore-brackets");
-        result = readAdiFile(copy.path(), table, options, progress);
-        if (!result.ok)
-            fail(result.message.empty() ? path + ": No valid entries found." : result.message);
-        return result.ok;
+    ReadOptions options;
+    options.ignoreBracket = arguments.has("--ignore-brackets");
+    options.decimalComma = arguments.has("--comma-freq");
+    if (log.type == LogFileType::TypeCabrillo)
+        options.contests = loadEditorDefinitions().definitions.contests;
+    result = reader.readFile(path, log.wideSource, table, options, progress);
+    if (result.ok) {
+        finishImportedTable(reader, table);
+        return true;
     }
-    const Definitions definitions
-        = loadDefinitions(findTemplateResource(programFolder()), dataFolder()).definitions;
-    result = importLog(
-        *reader, copy.path(), table, { definitions.contests, arguments.has("--comma-freq") }, progress);
-    if (!result.ok) {
-        if (!result.message.empty())
-            fail(path + ": " + result.message);
-        fail(path + ": " + std::string(importFailureMessage(*reader)));
-    }
-    return result.ok;
+    if (!result.warning.empty())
+        fail(path + ": " + result.warning);
+    fail(path + ": " + result.message + (result.detail.empty() ? "" : " (" + result.detail + ")"));
+    return false;
 }
 
 int filledCells(const LogTable &table, int column)
@@ -105,7 +85,7 @@ int info(const CliArguments &arguments)
     if (arguments.paths.size() != 1)
         return fail("info takes one file");
     LogTable table;
-    AdiReadResult result;
+    ReadResult result;
     if (!readLog(arguments.paths[0], arguments, table, result))
         return ExitFailure;
     std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
@@ -126,13 +106,34 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     options.commaFrequency = arguments.has("--comma-freq");
     options.noChecks = arguments.has("--no-checks");
     options.separateQsos = arguments.has("--separate-qsos");
+    options.csvSeparator = arguments.value("--separator") == "comma" ? ',' : ';';
     return options;
+}
+
+// The folder of the operator's own lists, the editor's, with the files of its earlier folder moved in.
+std::string operatorFolder()
+{
+    const std::string folder = dataFolder();
+    prepareDataFolder(folder);
+    return folder;
+}
+
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+DefinitionsLoad loadEditorDefinitions()
+{
+    return loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
 }
 
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load = loadEditorDefinitions();
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -141,24 +142,7 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
         }
         std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
     }
-    save.modes = load.definitions.modes;
-    save.bands = load.definitions.bands;
-    save.typeMap = load.definitions.typeMap;
-    save.adifVersion = load.definitions.adifVersion;
-    return true;
-}
-
-// The CSV separator: --separator comma or semicolon, else the editor's default, the semicolon.
-bool csvOptionsFrom(const CliArguments &arguments, CsvWriteOptions &options)
-{
-    const std::string separator = arguments.value("--separator");
-    if (separator == "comma")
-        options.separator = ',';
-    else if (separator == "semicolon" || separator.empty())
-        options.separator = ';';
-    else
-        return fail("--separator takes comma or semicolon"), false;
-    options.blankLines = arguments.has("--separate-qsos");
+    save = saveDefinitionsFor(load.definitions);
     return true;
 }
 
@@ -166,31 +150,26 @@ int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
-    const std::string &target = arguments.paths[1];
-    const bool csv = hasExtension(target, ".csv");
-    CsvWriteOptions csvOptions;
+    if (const std::string separator = arguments.value("--separator");
+        !separator.empty() && separator != "comma" && separator != "semicolon")
+        return fail("--separator takes comma or semicolon");
     SaveDefinitions definitions;
-    if (csv ? !csvOptionsFrom(arguments, csvOptions) : !loadSaveDefinitions(arguments, definitions))
+    if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
-    if (csv) {
-        const SaveResult saved = writeCsvFile(target, table, csvOptions, progress);
-        return saved.ok ? ExitSuccess : fail(target + ": " + saved.message);
-    }
-    const bool adx = hasExtension(target, ".adx");
-    const SaveOptions options = saveOptionsFrom(arguments);
-    const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
-                                 : writeAdiFile(target, table, options, definitions, progress);
+    const std::string &target = arguments.paths[1];
+    const LogWriter &writer = *formatForOutputPath(target).writer;
+    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
         return fail(target + ": " + saved.message);
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (!adx && saved.frequencyWithoutSeparator) // ADX reports carry no such warning
+    if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
     if (!saved.reportPath.empty())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
@@ -201,7 +180,7 @@ int convert(const CliArguments &arguments)
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -234,15 +213,6 @@ void printFailedRow(const LogTable &table, int row, const CheckColumns &columns,
         field(table, row, columns.date).c_str(), field(table, row, columns.time).c_str(), failed.c_str());
 }
 
-// The closing message on one line: its paragraphs joined by blanks.
-std::string oneLine(std::string text)
-{
-    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
-        text.replace(at, 2, " ");
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
-}
-
 int check(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
@@ -251,13 +221,11 @@ int check(const CliArguments &arguments)
     if (!loadCheckLists(lists))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.insertColumn("#", 0);
-    table.setFixedColumnCount(1);
-    table.numberRows();
+    table.addRowNumbers();
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -278,12 +246,10 @@ const char *usageText()
     return "Usage: quillog-cli COMMAND [OPTIONS] FILE...\n"
            "\n"
            "Commands:\n"
-           "  info FILE          any log convert reads: the QSO count, the fields in file order and how many "
-           "QSOs have each\n"
-           "  convert IN OUT     read a log and write it again; IN may be any log the editor opens or\n"
-           "                     imports (ADI, ADX, Cabrillo, CSV, CT, TRLOG, any text), told by its\n"
-           "                     content; OUT ending in .adx means ADX, in .csv a spreadsheet file,\n"
-           "                     any other ADI\n"
+           "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
+           "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
+           "                     it again; OUT ending in .adx is written as ADX, in .csv as a\n"
+           "                     spreadsheet file, any other as ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"
@@ -291,7 +257,7 @@ const char *usageText()
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
-           "  --comma-freq       write FREQ with a decimal comma\n"
+           "  --comma-freq       write FREQ with a decimal comma (also Cabrillo frequencies read)\n"
            "  --no-checks        write every record, without checks and report\n"
            "  --separate-qsos    an empty line after every record (CSV: after every line)\n"
            "  --separator S      CSV output: comma or semicolon (default semicolon)\n"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/CabrilloReader.h"
 
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "formats/CabrilloColumns.h"
 #include "formats/CabrilloLayout.h"
+#include "formats/ImportResult.h"
 #include "formats/ReadLimits.h"
 #include "formats/TextLines.h"
 
@@ -66,8 +66,8 @@ Filled fillRows(std::string_view text, const CabrilloLayout &layout, LogTable &t
 
 } // namespace
 
-ImportResult readCabrillo(
-    std::string_view bytes, LogTable &table, const CabrilloReadOptions &options, Progress &progress)
+ReadResult readCabrillo(
+    std::string_view bytes, LogTable &table, const ReadOptions &options, Progress &progress)
 {
     const std::string_view text = withoutByteOrderMark(bytes);
     const CabrilloLayout layout = probeCabrilloLayout(text);
@@ -87,24 +87,19 @@ ImportResult readCabrillo(
         || !built.setRowCount(static_cast<int>(lines.count) + 1))
         return importFailed();
     const auto [rows, stopped] = fillRows(text, layout, built, progress);
-    built.setRowCount(rows + 1);
     progress.setLabel("Filling the grid ...");
     if (!layout.contest.empty()) {
         nameCabrilloColumns(built, cabrilloExchangeNames(layout.contest, options.contests));
         fixCabrilloValues(built, options.decimalComma);
     }
-    if (rows > 0)
-        replaceTable(table, std::move(built));
-    return importedRows(rows, stopped);
+    replaceTable(table, std::move(built));
+    return importedRows(static_cast<int>(lines.count), rows, stopped);
 }
 
-ImportResult readCabrilloFile(
-    const std::string &path, LogTable &table, const CabrilloReadOptions &options, Progress &progress)
+ReadResult CabrilloReader::read(
+    LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const
 {
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return importFailed();
-    return readCabrillo(std::string_view(file.bytes.data(), file.bytes.size()), table, options, progress);
+    return completed(readCabrillo(std::string_view(bytes.data(), bytes.size()), table, options, progress));
 }
 
 } // namespace quillog

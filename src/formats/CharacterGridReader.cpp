@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/CharacterGridReader.h"
 
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "formats/AdxText.h"
+#include "formats/ImportResult.h"
 #include "formats/ReadLimits.h"
 #include "formats/TextLines.h"
 
@@ -63,7 +63,7 @@ GridShape measure(std::string_view text, bool utf8, Progress &progress)
 
 } // namespace
 
-ImportResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress &progress)
+ReadResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress &progress)
 {
     const std::string_view text = withoutByteOrderMark(bytes);
     const bool utf8 = isValidUtf8(text);
@@ -93,18 +93,15 @@ ImportResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress
         percent.report(lines.position(), lines.size());
         stopped = !progress.isRunning();
     }
-    built.setRowCount(row + 1);
     progress.setLabel("Filling the grid ...");
     replaceTable(table, std::move(built));
-    return importedRows(row, stopped);
+    return importedRows(static_cast<int>(shape.rows), row, stopped);
 }
 
-ImportResult readCharacterGridFile(const std::string &path, LogTable &table, Progress &progress)
+ReadResult CharacterGridReader::read(
+    LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
 {
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return importFailed();
-    return readCharacterGrid(std::string_view(file.bytes.data(), file.bytes.size()), table, progress);
+    return completed(readCharacterGrid(std::string_view(bytes.data(), bytes.size()), table, progress));
 }
 
 } // namespace quillog

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/ImportResult.h"
+#include "formats/LogReader.h"
 
 #include <string>
 #include <string_view>
@@ -23,7 +23,14 @@ inline constexpr std::string_view longLinesMessage
 /// Failure leaves the table untouched: a line longer than 256 characters gives the warning "This log
 /// contains extremely long strings and cannot be opened.", a file without a line of ten characters
 /// none. A stop keeps the rows read so far.
-ImportResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress &progress);
-ImportResult readCharacterGridFile(const std::string &path, LogTable &table, Progress &progress);
+ReadResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress &progress);
+/// The character-grid reader of the format registry.
+class CharacterGridReader final : public LogReader
+{
+public:
+    std::string_view failureText() const override { return "No valid entries found."; }
+    ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const override;
+};
 
 } // namespace quillog

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/CsvReader.h"
 
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "formats/CsvTokenizer.h"
+#include "formats/ImportResult.h"
 #include "formats/ReadLimits.h"
 #include "formats/TextLines.h"
 
@@ -69,8 +69,9 @@ CsvShape measure(std::string_view text, char separator, PercentReporter &percent
     return shape;
 }
 
-void fill(
-    std::string_view text, char separator, const CsvShape &shape, LogTable &table, PercentReporter &percent)
+// Fills the rows in file order; returns how many were filled before the operator stopped.
+int fill(std::string_view text, char separator, const CsvShape &shape, LogTable &table,
+    PercentReporter &percent, Progress &progress)
 {
     CsvTokenizer tokenizer(text, separator);
     std::vector<std::string> fields;
@@ -83,39 +84,41 @@ void fill(
         ++row;
         ++record;
         percent.report(text.size() + tokenizer.position(), 2 * text.size());
+        if (row > 1 && !progress.isRunning())
+            break;
     }
+    return row - 1;
 }
 
 } // namespace
 
-ImportResult readCsv(std::string_view bytes, LogTable &table, Progress &progress)
+ReadResult readCsv(std::string_view bytes, LogTable &table, Progress &progress)
 {
     const std::string_view text = withoutByteOrderMark(bytes);
     const char separator = detectCsvSeparator(text);
     PercentReporter percent(progress, "Reading file ...");
     const CsvShape shape = measure(text, separator, percent, progress);
+    if (shape.stopped)
+        return importFailed({}, true);
     const std::size_t rows = shape.records - (shape.header && shape.records > 0 ? 1 : 0);
     constexpr std::size_t intLimit = std::numeric_limits<int>::max();
     if (rows == 0 || rows >= intLimit || shape.widest >= intLimit
         || !tableFitsFile(rows + 1, shape.widest, bytes.size()))
-        return importedRows(0, shape.stopped);
+        return importFailed();
 
     LogTable built;
     if (!built.setColumnCount(static_cast<int>(shape.widest))
         || !built.setRowCount(static_cast<int>(rows) + 1))
         return importFailed();
-    fill(text, separator, shape, built, percent);
+    const int filled = fill(text, separator, shape, built, percent, progress);
     progress.setLabel("Filling the grid ...");
     replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(rows), shape.stopped);
+    return importedRows(static_cast<int>(rows), filled, filled < static_cast<int>(rows));
 }
 
-ImportResult readCsvFile(const std::string &path, LogTable &table, Progress &progress)
+ReadResult CsvReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
 {
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return importFailed();
-    return readCsv(std::string_view(file.bytes.data(), file.bytes.size()), table, progress);
+    return completed(readCsv(std::string_view(bytes.data(), bytes.size()), table, progress));
 }
 
 } // namespace quillog

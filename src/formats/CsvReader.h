@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/ImportResult.h"
+#include "formats/LogReader.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +18,18 @@ class Progress;
 /// every header stays empty and the first record is the first row. Records with more fields than any
 /// header get columns with empty headers; blank lines are skipped. A leading byte-order mark is dropped.
 ///
-/// Failure (an empty file, no record besides the header line, a table far beyond the file's size)
-/// leaves the table untouched. A stop keeps the records read so far.
-ImportResult readCsv(std::string_view bytes, LogTable &table, Progress &progress);
-ImportResult readCsvFile(const std::string &path, LogTable &table, Progress &progress);
+/// Failure (an empty file, no record besides the header line, a table far beyond the file's size, a
+/// stop before the records were counted) leaves the table untouched. A later stop keeps the records read
+/// so far and leaves the other rows empty.
+ReadResult readCsv(std::string_view bytes, LogTable &table, Progress &progress);
+
+/// The CSV reader of the format registry.
+class CsvReader final : public LogReader
+{
+public:
+    std::string_view failureText() const override { return "No valid QSOs found."; }
+    ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const override;
+};
 
 } // namespace quillog

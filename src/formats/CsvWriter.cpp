@@ -4,6 +4,7 @@
 #include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "formats/LogSaver.h"
 
 namespace quillog
 {
@@ -75,6 +76,12 @@ SaveResult writeCsvFile(
     result.ok = true;
     result.written = table.qsoCount();
     return result;
+}
+
+SaveResult CsvFormat::write(const std::string &path, const LogTable &table, const SaveOptions &options,
+    const SaveDefinitions &, Progress &progress) const
+{
+    return writeCsvFile(path, table, { options.csvSeparator, options.separateQsos }, progress);
 }
 
 } // namespace quillog

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/LogSaver.h"
+#include "formats/LogWriter.h"
 
 #include <string>
 #include <string_view>
@@ -28,5 +28,15 @@ void appendCsvField(std::string &out, std::string_view text);
 /// when complete; a failure or a stop leaves the previous file as it was.
 SaveResult writeCsvFile(
     const std::string &path, const LogTable &table, const CsvWriteOptions &options, Progress &progress);
+
+/// The CSV writer of the format registry: the separator and the empty lines come from the save options
+/// (csvSeparator, separateQsos); a spreadsheet file has no record checks.
+class CsvFormat final : public LogWriter
+{
+public:
+    SaveResult write(const std::string &path, const LogTable &table, const SaveOptions &options,
+        const SaveDefinitions &definitions, Progress &progress) const override;
+    bool reportsFrequencyWarning() const override { return false; }
+};
 
 } // namespace quillog

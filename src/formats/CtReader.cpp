@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/CtReader.h"
 
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "formats/ImportResult.h"
 
 #include <array>
 #include <cstdint>
@@ -124,7 +124,7 @@ std::optional<CtLayout> ctLayout(std::string_view header)
     return std::nullopt;
 }
 
-ImportResult readCt(std::string_view bytes, LogTable &table, Progress &progress)
+ReadResult readCt(std::string_view bytes, LogTable &table, Progress &progress)
 {
     if (bytes.empty())
         return importFailed();
@@ -150,18 +150,14 @@ ImportResult readCt(std::string_view bytes, LogTable &table, Progress &progress)
         percent.report(offset + layout->recordSize, bytes.size());
         stopped = !progress.isRunning();
     }
-    built.setRowCount(rows + 1);
     progress.setLabel("Filling the grid ...");
     replaceTable(table, std::move(built));
-    return importedRows(rows, stopped);
+    return importedRows(static_cast<int>(records), rows, stopped);
 }
 
-ImportResult readCtFile(const std::string &path, LogTable &table, Progress &progress)
+ReadResult CtReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
 {
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return importFailed();
-    return readCt(std::string_view(file.bytes.data(), file.bytes.size()), table, progress);
+    return completed(readCt(std::string_view(bytes.data(), bytes.size()), table, progress));
 }
 
 } // namespace quillog

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/ImportResult.h"
+#include "formats/LogReader.h"
 
 #include <cstddef>
 #include <optional>
@@ -36,8 +36,15 @@ std::optional<CtLayout> ctLayout(std::string_view header);
 ///
 /// Failure leaves the table untouched: a file shorter than its header gives the warning "Invalid file
 /// content.", an unknown version "This Version is not supported.", a file without a whole record none.
-/// A stop keeps the records read so far.
-ImportResult readCt(std::string_view bytes, LogTable &table, Progress &progress);
-ImportResult readCtFile(const std::string &path, LogTable &table, Progress &progress);
+/// A stop keeps the records read so far and leaves the other rows empty.
+ReadResult readCt(std::string_view bytes, LogTable &table, Progress &progress);
+/// The CT reader of the format registry.
+class CtReader final : public LogReader
+{
+public:
+    std::string_view failureText() const override { return "No valid QSOs found."; }
+    ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const override;
+};
 
 } // namespace quillog

@@ -6,20 +6,22 @@
 namespace quillog
 {
 
-ImportResult importedRows(int rows, bool stopped)
+ReadResult importedRows(int rows, int filled, bool stopped)
 {
-    ImportResult result;
+    ReadResult result;
     result.ok = rows > 0;
-    result.stopped = stopped;
+    // A stop that came after the last row read everything.
+    result.stopped = stopped && filled < rows;
     result.records = rows;
-    result.recordsRead = rows;
+    result.recordsRead = filled;
     return result;
 }
 
-ImportResult importFailed(std::string warning)
+ReadResult importFailed(std::string warning, bool stopped)
 {
-    ImportResult result;
-    result.message = std::move(warning);
+    ReadResult result;
+    result.stopped = stopped;
+    result.warning = std::move(warning);
     return result;
 }
 

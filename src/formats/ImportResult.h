@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/AdiReader.h"
+#include "formats/LogReader.h"
 
 #include <string>
 
@@ -10,15 +10,12 @@ namespace quillog
 
 class LogTable;
 
-/// The outcome of an import: ok when at least one row was read, stopped when the operator pressed
-/// Stop (the rows read until then stay), records = recordsRead = the rows read, message = the reader's
-/// own warning, shown before the import's failure message.
-using ImportResult = AdiReadResult;
-
-/// The result of an import that read rows rows (stopped or not).
-ImportResult importedRows(int rows, bool stopped);
-/// The result of an import that failed, with the reader's own warning (may be empty).
-ImportResult importFailed(std::string warning = {});
+/// The result of an import whose table was given rows rows, of which filled were filled before the
+/// operator stopped (all of them when stopped is false).
+ReadResult importedRows(int rows, int filled, bool stopped);
+/// The result of an import that failed, with the reader's own warning (may be empty); the reader's
+/// failure text becomes its message.
+ReadResult importFailed(std::string warning = {}, bool stopped = false);
 
 /// Replaces target with a table that a reader built aside, so that a failed read never touches the
 /// open log.

@@ -21,6 +21,7 @@ struct SaveOptions {
     bool noChecks = false; ///< write every record, without checks and report
     bool separateQsos = false; ///< an empty line after every record
     bool selectionOnly = false; ///< only the rows with a selected cell
+    char csvSeparator = ';'; ///< the separator of a CSV file, "," or ";"
 };
 
 /// What the writers check against and put into the header.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/TrlogReader.h"
 
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
+#include "formats/ImportResult.h"
 #include "formats/TextLines.h"
 
 #include <limits>
@@ -74,7 +74,7 @@ std::vector<TextSpan> trlogColumns(std::string_view rule)
     return columns;
 }
 
-ImportResult readTrlog(std::string_view bytes, LogTable &table, Progress &progress)
+ReadResult readTrlog(std::string_view bytes, LogTable &table, Progress &progress)
 {
     const std::string_view text = withoutByteOrderMark(bytes);
     std::size_t count = 0;
@@ -98,18 +98,15 @@ ImportResult readTrlog(std::string_view bytes, LogTable &table, Progress &progre
             stopped = !progress.isRunning();
             return !stopped;
         });
-    built.setRowCount(row + 1);
     progress.setLabel("Filling the grid ...");
     replaceTable(table, std::move(built));
-    return importedRows(row, stopped);
+    return importedRows(static_cast<int>(count), row, stopped);
 }
 
-ImportResult readTrlogFile(const std::string &path, LogTable &table, Progress &progress)
+ReadResult TrlogReader::read(
+    LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
 {
-    const FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return importFailed();
-    return readTrlog(std::string_view(file.bytes.data(), file.bytes.size()), table, progress);
+    return completed(readTrlog(std::string_view(bytes.data(), bytes.size()), table, progress));
 }
 
 } // namespace quillog

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/ImportResult.h"
+#include "formats/LogReader.h"
 
 #include <string>
 #include <string_view>
@@ -31,8 +31,16 @@ std::vector<TextSpan> trlogColumns(std::string_view rule);
 /// "Call worked" heading, is one QSO cut into them, each cell trimmed. Every header stays empty. Lines
 /// are measured without their line ends, so LF and CR LF files read alike.
 ///
-/// Failure (no rule line, no QSO line) leaves the table untouched; a stop keeps the rows read so far.
-ImportResult readTrlog(std::string_view bytes, LogTable &table, Progress &progress);
-ImportResult readTrlogFile(const std::string &path, LogTable &table, Progress &progress);
+/// Failure (no rule line, no QSO line) leaves the table untouched; a stop keeps the rows read so far and
+/// leaves the other rows empty.
+ReadResult readTrlog(std::string_view bytes, LogTable &table, Progress &progress);
+/// The TRLOG reader of the format registry.
+class TrlogReader final : public LogReader
+{
+public:
+    std::string_view failureText() const override { return "No valid QSOs found."; }
+    ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const override;
+};
 
 } // namespace quillog

@@ -28,10 +28,10 @@ const std::vector<ContestTemplate> &shippedContests()
     return contests;
 }
 
-ImportResult read(std::string_view text, LogTable &table, bool decimalComma = false)
+ReadResult read(std::string_view text, LogTable &table, bool decimalComma = false)
 {
     RunningFlag running;
-    return readCabrillo(text, table, { shippedContests(), decimalComma }, running);
+    return readCabrillo(text, table, { false, shippedContests(), decimalComma }, running);
 }
 
 } // namespace
@@ -141,7 +141,7 @@ TEST(CabrilloExchange, ReportsTakeAColumnOnlyWhereTheQsosHoldOne)
 TEST(ReadCabrillo, SingleBlanksAreCutAtEveryBlank)
 {
     LogTable table;
-    const ImportResult result = read(
+    const ReadResult result = read(
         "START-OF-LOG: 3.0\nCONTEST: ARRL-DX-CW\nQSO: 28051 CW 2024-02-17 0022 TE5T 599 1000 VE1ANF 599 NS\n"
         "QSO: 1822 PH 2024-02-17 0401 TE5T 59 1000 VY2TT 59 PE\nEND-OF-LOG:\n",
         table);
@@ -217,12 +217,14 @@ TEST(ReadCabrillo, StopKeepsTheQsosReadSoFar)
 {
     LogTable table;
     StopAfter progress(0);
-    const ImportResult result = readCabrillo("CONTEST: X\nQSO: 14025 CW a b c\nQSO: 7025 CW d e f\n", table,
-        { shippedContests(), false }, progress);
+    const ReadResult result = readCabrillo("CONTEST: X\nQSO: 14025 CW a b c\nQSO: 7025 CW d e f\n", table,
+        { false, shippedContests(), false }, progress);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(table.qsoCount(), 1);
-    EXPECT_EQ(table.text(1, 0), "14.025");
+    EXPECT_EQ(result.recordsRead, 1);
+    EXPECT_EQ(table.qsoCount(), 2) << "the rows not read stay empty";
+    EXPECT_EQ(rowTexts(table, 1), (Texts { "14.025", "CW", "a", "b", "c" }));
+    EXPECT_EQ(rowTexts(table, 2), Texts(5, ""));
 }
 
 TEST(ReadCabrillo, CorpusLogsFromContestLoggers)
@@ -244,8 +246,8 @@ TEST(ReadCabrillo, CorpusLogsFromContestLoggers)
          }) {
         LogTable table;
         RunningFlag running;
-        const ImportResult result
-            = readCabrilloFile(dataFile("cabrillo/") + c.file, table, { shippedContests(), false }, running);
+        const ReadResult result = readCabrillo(fileContents(dataFile("cabrillo/") + c.file), table,
+            { false, shippedContests(), false }, running);
         ASSERT_TRUE(result.ok) << c.file;
         EXPECT_EQ(table.qsoCount(), c.qsos) << c.file;
         EXPECT_EQ(cell(table, c.row, "FREQ"), c.freq) << c.file;
@@ -261,8 +263,8 @@ TEST(ReadCabrillo, ContestWithoutReportsKeepsItsExchangeInPlace)
 {
     LogTable table;
     RunningFlag running;
-    ASSERT_TRUE(readCabrilloFile(
-        dataFile("cabrillo/wintest_arrl-fd_w3ao_v2.log"), table, { shippedContests(), false }, running)
+    ASSERT_TRUE(readCabrillo(fileContents(dataFile("cabrillo/wintest_arrl-fd_w3ao_v2.log")), table,
+        { false, shippedContests(), false }, running)
                     .ok);
     EXPECT_EQ(headers(table),
         (Texts { "FREQ", "MODE", "QSO_DATE", "TIME_ON", "OPERATOR", "STX_STRING", "MY_ARRL_SECT", "CALL",

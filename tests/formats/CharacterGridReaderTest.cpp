@@ -32,7 +32,7 @@ TEST(ReadCharacterGrid, EveryLongEnoughLineBecomesARowOfCharacters)
          }) {
         LogTable table;
         RunningFlag running;
-        const ImportResult result = readCharacterGrid(c.text, table, running);
+        const ReadResult result = readCharacterGrid(c.text, table, running);
         ASSERT_TRUE(result.ok) << c.text;
         Rows rows = snapshot(table);
         EXPECT_EQ(rows.front(), Texts(rows.front().size(), "")) << c.text;
@@ -57,9 +57,9 @@ TEST(ReadCharacterGrid, FailureLeavesTheOpenLogAlone)
         LogTable table = logOf({ "CALL" }, { { "OLD" } });
         const auto before = snapshot(table);
         RunningFlag running;
-        const ImportResult result = readCharacterGrid(c.text, table, running);
+        const ReadResult result = readCharacterGrid(c.text, table, running);
         EXPECT_FALSE(result.ok) << c.text;
-        EXPECT_EQ(result.message, c.message) << c.text;
+        EXPECT_EQ(result.warning, c.message) << c.text;
         EXPECT_EQ(snapshot(table), before);
     }
     LogTable table;
@@ -73,9 +73,10 @@ TEST(ReadCharacterGrid, StopKeepsTheRowsReadSoFar)
 {
     LogTable table;
     StopAfter progress(0);
-    const ImportResult result = readCharacterGrid("0123456789\nabcdefghij\n", table, progress);
+    const ReadResult result = readCharacterGrid("0123456789\nabcdefghij\n", table, progress);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(table.qsoCount(), 1);
+    EXPECT_EQ(result.recordsRead, 1);
+    EXPECT_EQ(table.text(2, 0), "");
     EXPECT_EQ(progress.labels.front(), "Parsing lines ...");
 }

@@ -101,7 +101,7 @@ TEST(ReadCsv, HeaderLineNamesTheColumnsOnlyWhenItMentionsAQsoField)
     for (const Case &c : cases) {
         LogTable table;
         RunningFlag running;
-        const ImportResult result = readCsv(c.text, table, running);
+        const ReadResult result = readCsv(c.text, table, running);
         ASSERT_TRUE(result.ok) << c.text;
         EXPECT_EQ(result.records, static_cast<int>(c.rows.size())) << c.text;
         EXPECT_EQ(headers(table), c.headers) << c.text;
@@ -130,7 +130,7 @@ TEST(ReadCsv, FailureLeavesTheOpenLogAlone)
         LogTable table = logOf({ "CALL" }, { { "OLD" } });
         const auto before = snapshot(table);
         RunningFlag running;
-        const ImportResult result = readCsv(text, table, running);
+        const ReadResult result = readCsv(text, table, running);
         EXPECT_FALSE(result.ok) << text;
         EXPECT_EQ(snapshot(table), before) << text;
         EXPECT_EQ(table.fixedColumnCount(), 1) << text;
@@ -140,11 +140,19 @@ TEST(ReadCsv, FailureLeavesTheOpenLogAlone)
 TEST(ReadCsv, StopKeepsTheRowsReadSoFar)
 {
     LogTable table;
-    StopAfter progress(1); // asked after the header line, then after A1
-    const ImportResult result = readCsv("CALL\nA1\nA2\nA3\n", table, progress);
+    StopAfter progress(4); // the four records are counted, then the stop comes after A1
+    const ReadResult result = readCsv("CALL\nA1\nA2\nA3\n", table, progress);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(columnTexts(table, 0), (Texts { "A1" }));
+    EXPECT_EQ(result.recordsRead, 1);
+    EXPECT_EQ(columnTexts(table, 0), (Texts { "A1", "", "" }));
+
+    LogTable untouched = logOf({ "CALL" }, { { "OLD" } });
+    StopAfter early(1);
+    const ReadResult counting = readCsv("CALL\nA1\nA2\n", untouched, early);
+    EXPECT_FALSE(counting.ok) << "a stop while the records are counted reads nothing";
+    EXPECT_TRUE(counting.stopped);
+    EXPECT_EQ(columnTexts(untouched, 1), (Texts { "OLD" }));
     EXPECT_EQ(progress.labels.front(), "Reading file ...");
     EXPECT_EQ(progress.labels.back(), "Filling the grid ...");
 }
@@ -166,7 +174,7 @@ TEST(ReadCsv, CorpusFilesFromOtherPrograms)
          }) {
         LogTable table;
         RunningFlag running;
-        const ImportResult result = readCsvFile(dataFile("csv/") + c.file, table, running);
+        const ReadResult result = readCsv(fileContents(dataFile("csv/") + c.file), table, running);
         ASSERT_TRUE(result.ok) << c.file;
         EXPECT_EQ(table.qsoCount(), c.rows) << c.file;
         EXPECT_EQ(table.columnCount(), c.columns) << c.file;
@@ -185,7 +193,7 @@ TEST(ReadCsv, QuotedCommasStayInTheirField)
 {
     LogTable table;
     RunningFlag running;
-    ASSERT_TRUE(readCsvFile(dataFile("csv/sota_activator_v2.csv"), table, running).ok);
+    ASSERT_TRUE(readCsv(fileContents(dataFile("csv/sota_activator_v2.csv")), table, running).ok);
     EXPECT_EQ(table.text(59, 9), "ANT: Vertical, POTA: K-1946");
     EXPECT_EQ(table.text(88, 9), "WWFF: VEFF-1005, POTA: VE-1005, SOTA: VE2/LR-044");
     EXPECT_EQ(table.text(88, 7), "VE2DDZ/P");

@@ -78,7 +78,7 @@ TEST(ReadTrlog, EveryLineEndGivesTheSameColumns)
     for (const char *lineEnd : { "\n", "\r\n", "\r" }) {
         LogTable table;
         RunningFlag running;
-        const ImportResult result = readTrlog(listing(lineEnd), table, running);
+        const ReadResult result = readTrlog(listing(lineEnd), table, running);
         ASSERT_TRUE(result.ok);
         EXPECT_EQ(table.qsoCount(), 3);
         EXPECT_EQ(rowTexts(table, 1), first);
@@ -117,10 +117,12 @@ TEST(ReadTrlog, StopKeepsTheRowsReadSoFar)
 {
     LogTable table;
     StopAfter progress(0);
-    const ImportResult result = readTrlog(listing("\n"), table, progress);
+    const ReadResult result = readTrlog(listing("\n"), table, progress);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(table.qsoCount(), 1);
+    EXPECT_EQ(result.recordsRead, 1);
+    EXPECT_EQ(rowTexts(table, 1)[4], "K1AR");
+    EXPECT_EQ(rowTexts(table, 2)[4], "") << "the rows not read stay empty";
 }
 
 TEST(ReadTrlog, HandMadeListingsWithPageBreaks)
@@ -128,7 +130,7 @@ TEST(ReadTrlog, HandMadeListingsWithPageBreaks)
     for (const char *file : { "cqww_lf.dat", "cqww_crlf.dat" }) {
         LogTable table;
         RunningFlag running;
-        ASSERT_TRUE(readTrlogFile(dataFile("trlog/") + file, table, running).ok) << file;
+        ASSERT_TRUE(readTrlog(fileContents(dataFile("trlog/") + file), table, running).ok) << file;
         ASSERT_EQ(table.qsoCount(), 5) << file;
         EXPECT_EQ(
             rowTexts(table, 1), (Texts { "40CW", "25-Nov-17", "2121", "1", "SQ9E", "599", "599", "15", "3" }))

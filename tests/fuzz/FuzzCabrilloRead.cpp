@@ -12,14 +12,14 @@ using namespace quillog;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const unsigned char flags = fuzz::flagsOf(data, size);
-    CabrilloReadOptions options;
+    ReadOptions options;
     options.contests = { genericContestTemplate(),
         { "CQ-WW-CW", "MY_CALL:13;RST_SENT:3;MY_CQ_ZONE:6;CALL:13;RST_RCVD:3;CQZ:6" },
         { "NAQP-CW", "MY_CALL;MY_NAME (x):10;STX_STRING;CALL;NAME;SRX_STRING" } };
     options.decimalComma = (flags & 0x80) != 0;
     LogTable table = fuzz::oldTable();
     RunningFlag progress;
-    const ImportResult result = readCabrillo(
+    const ReadResult result = readCabrillo(
         std::string_view(reinterpret_cast<const char *>(data), size), table, options, progress);
     fuzz::requireImportOutcome(result, table, flags);
     return 0;

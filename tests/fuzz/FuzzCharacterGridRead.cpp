@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     LogTable table = fuzz::oldTable();
     RunningFlag progress;
-    const ImportResult result
+    const ReadResult result
         = readCharacterGrid(std::string_view(reinterpret_cast<const char *>(data), size), table, progress);
     fuzz::requireImportOutcome(result, table, fuzz::flagsOf(data, size));
     return 0;

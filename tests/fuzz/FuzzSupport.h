@@ -11,7 +11,7 @@ namespace quillog
 {
 class LogTable;
 struct SaveDefinitions;
-struct AdiReadResult;
+struct ReadResult;
 }
 
 namespace quillog::fuzz
@@ -36,14 +36,14 @@ const SaveDefinitions &saveDefinitions();
 
 /// Checks what every import must leave behind: on failure the open log (the table as oldTable() made
 /// it) untouched; on success one row per record read, no fixed column, and saves that succeed.
-void requireImportOutcome(const AdiReadResult &result, const LogTable &table, unsigned char flags);
+void requireImportOutcome(const ReadResult &result, const LogTable &table, unsigned char flags);
 
 /// A small open log for an import to replace.
 LogTable oldTable();
 
-/// Saves the table as ADI into a scratch folder twice, with and without the save checks, with the
-/// writer options chosen by flags. Requires that both saves succeed and that every record written
-/// without checks is either written or rejected with them.
-void saveBothWays(const LogTable &table, unsigned char flags);
+/// Saves the table into a scratch file with the extension (which chooses the writer) twice, with and
+/// without the save checks, with the writer options chosen by flags. Requires that both saves succeed
+/// and that every record written without checks is either written or rejected with them.
+void saveBothWays(const LogTable &table, unsigned char flags, const std::string &extension = "adi");
 
 } // namespace quillog::fuzz

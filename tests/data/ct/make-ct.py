@@ -28,14 +28,22 @@ def record(qso, size):
     return bytes(out)
 
 
-def ct_file(mark, offset, size):
+# Two more for the format conformance test, which reads a sample of five QSOs.
+MORE = [
+    ("VK2BB", "599", 6, 1, 30, 10, 4, 4, 5, 1700007200, 3, ord("D")),
+    ("ZS6CC", "59", 2, 0, 38, 3, -300, 5, 6, 1700010800, 4, ord("E")),
+]
+
+
+def ct_file(mark, offset, size, qsos=QSOS):
     header = bytearray(offset)
     header[32:34] = b"CT"
     header[35:35 + len(mark)] = mark
-    return bytes(header) + b"".join(record(q, size) for q in QSOS)
+    return bytes(header) + b"".join(record(q, size) for q in qsos)
 
 
 folder = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent)
 (folder / "ct_v8.bin").write_bytes(ct_file(b"8", 1024, 50))
 (folder / "ct_v9.bin").write_bytes(ct_file(b"9", 4096, 50))
 (folder / "ct_v10.bin").write_bytes(ct_file(b"10", 4096, 64))
+(folder.parent / "conformance" / "sample.bin").write_bytes(ct_file(b"8", 1024, 50, QSOS + MORE))

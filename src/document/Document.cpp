@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Document.h"
+#include "document/Document.h"
 
 #include "check/InvalidQsoNavigation.h"
 #include "check/LogCheck.h"
-#include "core/Host.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "core/Utf8Copy.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxWriter.h"
-#include "formats/CsvWriter.h"
+#include "document/Host.h"
+#include "document/ImportFollowUp.h"
+#include "formats/AdiReader.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogSaver.h"
+#include "formats/SaveSettings.h"
 #include "settings/KeyValueStore.h"
-#include "side/LogImport.h"
 
+#include <exception>
 #include <filesystem>
+#include <new>
 
 namespace quillog
 {
@@ -24,7 +26,9 @@ namespace
 constexpr const char *busyMessage = "Current thread is still running.\nPlease wait...";
 constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
-constexpr const char *noEntriesMessage = "No valid entries found.";
+constexpr const char *trlogQuestion
+    = "TRLOG sequence is detected.\r\nDo you want to open this file as a TRLOG file?";
+constexpr const char *csvFilter = "MS Excel CSV files (*.csv)|*.csv|All files (*.*)|*.*|";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
@@ -35,15 +39,6 @@ constexpr const char *reloadQuestion
 constexpr const char *closeQuestion
     = "Do you want to save changes?\n\nYes:\tSaves your changes\nNo:\tDiscards your "
       "changes\nCancel:\tKeeps this log open";
-constexpr const char *adifFilter = "ADIF files (*.adi, *adif)|*.adi*|All Log files (*.*)|*.*|";
-constexpr const char *saveFilter
-    = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
-constexpr const char *csvFilter = "MS Excel CSV files (*.csv)|*.csv|All files (*.*)|*.*|";
-constexpr const char *trlogQuestion
-    = "TRLOG sequence is detected.\r\nDo you want to open this file as a TRLOG file?";
-constexpr const char *importFilter
-    = "All Log files (*.*)|*.*|Cabrillo files (*.cbr)|*.cbr|ADX files (*.adx)|*adx|"
-      "Excel CSV files (*.csv)|*.csv|CT files (*.bin)|*.bin|TRLOG files (*.dat)|*.dat|";
 
 std::size_t slotIndex(WorkerSlot slot)
 {
@@ -107,11 +102,30 @@ bool Document::refuseWhenBusy()
     return true;
 }
 
-void Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
+std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
 {
+    // Nothing a worker throws may cross into the host's thread: it becomes the caller's message.
+    std::string failure;
     m_slots[slotIndex(slot)] = true;
-    m_host.runWorker(slot, work);
+    m_host.runWorker(slot, [&](Progress &progress) {
+        try {
+            work(progress);
+        } catch (const std::bad_alloc &) {
+            failure = "not enough memory";
+        } catch (const std::exception &error) {
+            failure = error.what();
+        } catch (...) {
+            failure = "an unexpected error";
+        }
+    });
     m_slots[slotIndex(slot)] = false;
+    return failure;
+}
+
+void Document::reportWorkerFailure(const std::string &what, const std::string &failure)
+{
+    m_host.message(BoxKind::Error, what + " failed: " + failure + ".\nThe log was left as it was.");
+    m_host.statusChanged(0, "Ready");
 }
 
 // A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
@@ -132,6 +146,7 @@ LogFileType Document::fileType(const std::string &path)
     if (!result.message.empty())
         m_host.message(BoxKind::Warning, result.message);
     m_wideSource = result.wideSource;
+    m_fileType = result.type;
     return result.type;
 }
 
@@ -150,10 +165,10 @@ void Document::open()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
+    choosePath(*path);
     if (!isAdifOrWarn(m_currentPath))
         return;
     if (m_recent.add(m_currentPath, m_store))
@@ -172,12 +187,18 @@ void Document::openPath(const std::string &path)
     }
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    m_currentPath = path;
+    choosePath(path);
     if (!isAdifOrWarn(m_currentPath))
         return;
     if (m_recent.add(m_currentPath, m_store))
         m_host.recentFilesChanged();
     load(LoadKind::Replace);
+}
+
+void Document::choosePath(const std::string &path)
+{
+    m_previousPath = m_currentPath;
+    m_currentPath = path;
 }
 
 void Document::openRecent(int commandId)
@@ -191,6 +212,7 @@ void Document::reload()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
+    choosePath(m_currentPath);
     if (isAdifOrWarn(m_currentPath))
         load(LoadKind::Replace);
 }
@@ -199,10 +221,10 @@ void Document::merge()
 {
     if (refuseWhenBusy())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
+    choosePath(*path);
     if (isAdifOrWarn(m_currentPath))
         load(LoadKind::Merge);
 }
@@ -211,10 +233,10 @@ void Document::import()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
+    choosePath(*path);
     const LogFileType type = fileType(m_currentPath);
     if (type == LogFileType::TypeAdif) {
         m_host.message(BoxKind::Warning, adifForImportMessage);
@@ -222,20 +244,11 @@ void Document::import()
     }
     const bool asTrlog = type == LogFileType::TypeTrlogTable
         && m_host.message(BoxKind::Question, trlogQuestion, BoxButtons::YesNo) == Answer::Yes;
-    runImport(importReaderFor(type, asTrlog).value_or(ImportReader::CharacterGrid));
-}
-
-void Document::runImport(ImportReader reader)
-{
-    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
-    const ImportSettings settings { m_definitions.contests, m_settings.useCommaFreq };
-    ImportResult result;
-    runInSlot(WorkerSlot::Import,
-        [&](Progress &progress) { result = importLog(reader, copy.path(), m_table, settings, progress); });
-    // A reader that found the file damaged says so before the import's own warning.
-    if (!result.ok && !result.message.empty())
-        m_host.message(BoxKind::Warning, result.message);
-    finishLoad(result, LoadKind::Import, importFailureMessage(reader));
+    m_importReader = importReaderFor(type, asTrlog);
+    if (m_importReader == nullptr)
+        m_host.message(BoxKind::Warning, cannotImportMessage);
+    else
+        load(LoadKind::Import);
 }
 
 void Document::saveAsCsv()
@@ -245,35 +258,61 @@ void Document::saveAsCsv()
     const auto path = m_host.chooseFileToSave({ "Save as Excel CSV file", csvFilter, "csv" });
     if (!path)
         return;
-    const CsvWriteOptions options { m_settings.csvSeparator, m_settings.separateQso };
+    const LogWriter &writer = *formatOfType(LogFileType::TypeCsv)->writer;
+    const SaveOptions options = saveOptionsFor(m_settings);
     SaveResult result;
-    runInSlot(WorkerSlot::Save,
-        [&](Progress &progress) { result = writeCsvFile(*path, m_table, options, progress); });
-    if (!result.ok)
+    const std::string failure = runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writer.write(*path, m_table, options, {}, progress); });
+    if (!failure.empty())
+        reportWorkerFailure("Saving " + *path, failure);
+    else if (!result.ok)
         m_host.message(BoxKind::Warning, result.message);
 }
 
 void Document::load(LoadKind kind)
 {
-    // A UTF-16 log is read from a UTF-8 copy, deleted once the worker is done with it.
-    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
-    AdiReadResult result;
-    const AdiReadOptions options { m_settings.ignoreBracket };
-    runInSlot(WorkerSlot::Load, [&](Progress &progress) {
-        result = kind == LoadKind::Merge ? mergeAdiFile(copy.path(), m_table, options, progress)
-                                         : readAdiFile(copy.path(), m_table, options, progress);
-    });
-    finishLoad(result, kind, noEntriesMessage);
+    // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
+    const LogReader &reader = kind == LoadKind::Import ? *m_importReader : *readerFor(LogFileType::TypeAdif);
+    const ReadOptions options { m_settings.ignoreBracket, m_definitions.contests, m_settings.useCommaFreq };
+    // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
+    // a merge that fails so is cut back to the rows and columns the log had.
+    LogTable fresh;
+    const int rows = m_table.rowCount(), columns = m_table.columnCount();
+    ReadResult result;
+    const std::string failure = runInSlot(
+        kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
+            if (kind == LoadKind::Merge)
+                result = AdiReader().merge(m_currentPath, m_wideSource, m_table, options, progress);
+            else
+                result = reader.readFile(m_currentPath, m_wideSource, fresh, options, progress);
+            if (result.ok && kind == LoadKind::Import)
+                finishImportedTable(reader, fresh);
+        });
+    if (!failure.empty()) {
+        if (kind == LoadKind::Merge) {
+            m_table.setRowCount(rows);
+            m_table.setColumnCount(columns);
+        }
+        m_host.tableReset();
+        reportWorkerFailure("Reading " + m_currentPath, failure);
+        m_currentPath = m_previousPath;
+        return;
+    }
+    if (result.ok && kind != LoadKind::Merge)
+        m_table = std::move(fresh);
+    finishLoad(result, kind);
 }
 
-void Document::finishLoad(const AdiReadResult &result, LoadKind kind, std::string_view failureMessage)
+void Document::finishLoad(const ReadResult &result, LoadKind kind)
 {
     if (result.ok) {
-        addRowNumbers();
+        m_table.addRowNumbers();
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, std::string(failureMessage));
+        if (!result.warning.empty())
+            m_host.message(BoxKind::Warning, result.warning);
+        m_host.message(BoxKind::Warning, result.message);
         if (kind != LoadKind::Merge)
             clearLog();
     }
@@ -286,8 +325,7 @@ void Document::finishLoad(const AdiReadResult &result, LoadKind kind, std::strin
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
     // for a name.
     m_needsNewName = kind != LoadKind::Replace || result.stopped;
-    // An import is never saved over its source, so its stop needs no such warning.
-    if (result.ok && result.stopped && kind != LoadKind::Import) {
+    if (result.ok && result.stopped) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
                 + std::to_string(result.records)
@@ -303,15 +341,6 @@ void Document::clearLog()
     m_table.setRowCount(26);
     m_table.setFixedRowCount(1);
     m_table.setFixedColumnCount(0);
-}
-
-void Document::addRowNumbers()
-{
-    if (m_table.fixedColumnCount() == 0) {
-        m_table.insertColumn("#", 0);
-        m_table.setFixedColumnCount(1);
-    }
-    m_table.numberRows();
 }
 
 void Document::save()
@@ -356,7 +385,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     warnAboutMissingColumns();
     std::string path = m_currentPath;
     if (askForName) {
-        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveFilter, "adi" });
+        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi" });
         if (!chosen)
             return false;
         path = *chosen;
@@ -365,17 +394,16 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         return false;
 
     reloadDefinitions();
-    SaveOptions options { m_settings.useTypeIndicator, m_settings.useCommaFreq, m_settings.useLowerCase,
-        m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly };
-    SaveDefinitions definitions { m_definitions.modes, m_definitions.bands, m_definitions.typeMap,
-        m_definitions.adifVersion, {}, std::nullopt };
+    const SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
+    const LogWriter &writer = *formatForSavePath(path).writer;
     SaveResult result;
-    const bool adx
-        = path.size() >= 4 && equalsIgnoreCase(std::string_view(path).substr(path.size() - 4), ".adx");
-    runInSlot(WorkerSlot::Save, [&](Progress &progress) {
-        result = adx ? writeAdxFile(path, m_table, options, definitions, progress)
-                     : writeAdiFile(path, m_table, options, definitions, progress);
-    });
+    const std::string failure = runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writer.write(path, m_table, options, definitions, progress); });
+    if (!failure.empty()) {
+        reportWorkerFailure("Saving " + path, failure);
+        return false;
+    }
     if (!result.ok) {
         m_host.message(BoxKind::Warning, result.message);
         return false;
@@ -389,7 +417,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         }
         m_journal.markSaved();
     }
-    reportSave(result, !adx);
+    reportSave(result, writer.reportsFrequencyWarning());
     return true;
 }
 
@@ -422,8 +450,12 @@ void Document::check()
     reloadDefinitions();
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     CheckResult result;
-    runInSlot(WorkerSlot::Check,
+    const std::string failure = runInSlot(WorkerSlot::Check,
         [&](Progress &progress) { result = checkLog(m_table, m_definitions, colours, progress); });
+    if (!failure.empty()) {
+        reportWorkerFailure("The log check", failure);
+        return;
+    }
     m_invalidFound = result.invalidFound;
     m_host.statusChanged(0, "Ready");
     if (result.messageKind != CheckMessageKind::None) {

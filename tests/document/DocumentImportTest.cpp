@@ -2,7 +2,7 @@
 // Import and Save as Excel CSV through the document, prompt for prompt.
 #include "ScriptedHost.h"
 #include "TestSupport.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
