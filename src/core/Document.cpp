@@ -103,6 +103,14 @@ bool Document::refuseWhenBusy()
     return true;
 }
 
+bool Document::runTool(WorkerSlot slot, const std::function<void(Progress &)> &work)
+{
+    if (refuseWhenBusy())
+        return false;
+    runInSlot(slot, work);
+    return true;
+}
+
 void Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
 {
     m_slots[slotIndex(slot)] = true;

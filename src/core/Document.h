@@ -77,6 +77,11 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
+    bool refuseWhenBusy();
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Refuses with the busy
+    /// message, and returns false, while another worker runs.
+    bool runTool(WorkerSlot slot, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -88,7 +93,6 @@ public:
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    bool refuseWhenBusy();
     void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     bool mayReplaceLog();
     LogFileType fileType(const std::string &path);
