@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "CliSupport.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -19,9 +20,6 @@
 #include <string>
 
 namespace quillog::cli
-{
-
-namespace
 {
 
 // True when the path names an ADX file (by its extension, letter case ignored).
@@ -51,6 +49,9 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     return false;
 }
 
+namespace
+{
+
 int filledCells(const LogTable &table, int column)
 {
     int count = 0;
@@ -76,6 +77,8 @@ int info(const CliArguments &arguments)
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
     return ExitSuccess;
 }
+
+} // namespace
 
 SaveOptions saveOptionsFrom(const CliArguments &arguments)
 {
@@ -123,17 +126,8 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
-int convert(const CliArguments &arguments)
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
 {
-    if (arguments.paths.size() != 2)
-        return fail("convert takes an input and an output file");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
-        return ExitFailure;
-    LogTable table;
-    AdiReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
     RunningFlag progress;
     const std::string &target = arguments.paths[1];
     const bool adx = isAdxPath(target);
@@ -152,6 +146,32 @@ int convert(const CliArguments &arguments)
     return ExitProblemsFound;
 }
 
+void addRowNumberColumn(LogTable &table)
+{
+    table.insertColumn("#", 0);
+    table.setFixedColumnCount(1);
+    table.numberRows();
+}
+
+namespace
+{
+
+int convert(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 2)
+        return fail("convert takes an input and an output file");
+    SaveDefinitions definitions;
+    if (!loadSaveDefinitions(arguments, definitions))
+        return ExitFailure;
+    LogTable table;
+    AdiReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    return writeLog(arguments, table, definitions);
+}
+
+} // namespace
+
 // The lists the check tests against. Without the template resource the operator's own list files may
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
@@ -168,6 +188,9 @@ bool loadCheckLists(ValueLists &lists)
     lists = load.definitions;
     return true;
 }
+
+namespace
+{
 
 // A cell's text for one tab-separated output field: trimmed, with tabs and line ends as blanks.
 std::string field(const LogTable &table, int row, int column)
@@ -209,10 +232,7 @@ int check(const CliArguments &arguments)
     AdiReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    // The same table the editor checks: row numbers in a fixed first column.
-    table.insertColumn("#", 0);
-    table.setFixedColumnCount(1);
-    table.numberRows();
+    addRowNumberColumn(table);
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -238,6 +258,11 @@ const char *usageText()
            "                     other ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
+           "                     run the editor's column tools as steps, then write OUT as convert does\n"
+           "                     (--dump: the raw table, tab-separated); apply --list names the steps\n"
+           "  find IN TEXT [--column C] [--match-case] [--whole-cell]\n"
+           "                     the rows Find All lists, tab-separated, \"#\" first\n"
            "\n"
            "Options (anywhere on the line):\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
@@ -260,6 +285,10 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "apply")
+        return apply(arguments);
+    if (arguments.command == "find")
+        return find(arguments);
     return fail("unknown command " + arguments.command);
 }
 

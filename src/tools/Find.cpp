@@ -20,15 +20,6 @@ int matchInRow(const LogTable &table, int row, int first, int last, const FindRe
     return -1;
 }
 
-bool rowMatches(const LogTable &table, int row, std::string_view text, bool matchCase)
-{
-    for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {
-        if (cellMatches(table.text(row, column), text, false, matchCase))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::string notFoundMessage(std::string_view text)
@@ -69,11 +60,15 @@ FindHit findNext(const LogTable &table, FindState &state, const FindRequest &req
     return {};
 }
 
-FindAllResult findAll(const LogTable &table, std::string_view text, bool matchCase)
+FindAllResult findAll(const LogTable &table, const FindRequest &request)
 {
+    const bool oneColumn = request.inColumn && request.currentColumn >= table.fixedColumnCount()
+        && request.currentColumn < table.columnCount();
+    const int first = oneColumn ? request.currentColumn : table.fixedColumnCount();
+    const int last = oneColumn ? request.currentColumn : table.columnCount() - 1;
     FindAllResult result;
     for (int row = 1; row < table.rowCount(); ++row) {
-        if (!rowMatches(table, row, text, matchCase))
+        if (matchInRow(table, row, first, last, request) < 0)
             continue;
         if (static_cast<int>(result.rows.size()) == kFindAllLimit) {
             result.more = true;

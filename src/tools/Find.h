@@ -53,9 +53,9 @@ struct FindAllResult {
     bool more = false; ///< a further row matches beyond the listed ones
 };
 
-/// Find All: the QSO rows with a field cell containing the text (letter case ignored unless matchCase;
-/// whole-cell matching does not apply), in order, at most kFindAllLimit of them.
-FindAllResult findAll(const LogTable &table, std::string_view text, bool matchCase);
+/// Find All: the QSO rows with a field cell that matches, in order, at most kFindAllLimit of them. The
+/// window's Find All leaves wholeCell and inColumn off; searchUp does not apply.
+FindAllResult findAll(const LogTable &table, const FindRequest &request);
 
 /// The Search results window's title: "Search results: %d QSO found", "... QSOs found", or "Search
 /// results: more than 100 QSOs found" when rows beyond the listed ones match.

@@ -128,9 +128,12 @@ void SearchCommands::selectCell(int tableRow, int tableColumn)
 
 void SearchCommands::findAll(const FindOptions &options)
 {
-    const std::string text = encodeCell(options.text, m_model.encoding());
-    m_state.lastText = text;
-    const FindAllResult found = quillog::findAll(m_document.table(), text, options.matchCase);
+    FindRequest request;
+    request.text = encodeCell(options.text, m_model.encoding());
+    request.matchCase = options.matchCase; // whole-cell matching and the column do not apply to Find All
+    m_state.lastText = request.text;
+    const std::string &text = request.text;
+    const FindAllResult found = quillog::findAll(m_document.table(), request);
     if (found.rows.empty()) {
         m_host.message(BoxKind::Warning, notFoundMessage(text));
     } else {

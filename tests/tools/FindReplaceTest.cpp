@@ -214,11 +214,30 @@ TEST(FindAll, ListsAtMostAHundredRows)
             rows.push_back({ "K" + std::to_string(i), i % 2 == 0 ? "ft8" : "FT8" });
         rows.push_back({ "W1AW", "CW" });
         const LogTable table = logOf({ "CALL", "MODE" }, rows);
-        const FindAllResult found = findAll(table, "Ft8", false);
+        FindRequest request;
+        request.text = "Ft8";
+        const FindAllResult found = findAll(table, request);
         EXPECT_EQ(found.rows.size(), c.listed);
         EXPECT_EQ(searchResultsTitle(found), c.title);
         EXPECT_EQ(found.rows.empty() ? 1 : found.rows.front(), 1);
     }
-    const LogTable table = logOf({ "CALL" }, { { "ft8" }, { "FT8" } });
-    EXPECT_EQ(findAll(table, "FT8", true).rows, std::vector<int> { 2 });
+}
+
+TEST(FindAll, HonoursCaseWholeCellAndColumnWhenAsked)
+{
+    struct Case {
+        const char *text;
+        bool matchCase;
+        bool wholeCell;
+        int column;
+        std::vector<int> rows;
+    };
+    const LogTable table = logOf({ "CALL", "MODE" }, { { "ft8", "1" }, { "FT8", "FT8x" }, { "2", "ft8" } });
+    const Case cases[] = { { "FT8", true, false, -1, { 2 } }, { "FT8", false, false, -1, { 1, 2, 3 } },
+        { "FT8", false, true, -1, { 1, 2, 3 } }, { "FT8", false, true, 2, { 3 } },
+        { "ft8", true, false, 2, { 3 } }, { "2", false, false, -1, { 3 } }, { "1", false, true, 1, {} } };
+    for (const Case &c : cases) {
+        FindRequest request { c.text, c.wholeCell, c.matchCase, c.column > 0, false, c.column };
+        EXPECT_EQ(findAll(table, request).rows, c.rows) << c.text << c.column;
+    }
 }
