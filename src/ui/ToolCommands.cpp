@@ -121,6 +121,14 @@ void ToolCommands::convertMode(int tableColumn, const QString &preset)
     });
 }
 
+void ToolCommands::convertModeOfRenamedColumn(int tableColumn)
+{
+    m_document.reloadDefinitions();
+    const std::string mode = firstListedMode(m_document.table(), tableColumn, m_document.definitions().modes);
+    if (!mode.empty())
+        convertMode(tableColumn, decodeCell(mode, m_model.encoding()));
+}
+
 bool ToolCommands::confirm(std::string_view question)
 {
     return m_host.message(BoxKind::Question, question, BoxButtons::YesNo) == Answer::Yes;

@@ -49,6 +49,9 @@ public Q_SLOTS:
     void convertTime(int tableColumn = -1);
     void convertFrequency(int tableColumn = -1);
     void convertMode(int tableColumn = -1, const QString &preset = {});
+    /// After a column was named MODE: reloads the definitions and opens Convert Mode on the column with
+    /// its first value that is a listed mode as the "from" text; no dialog when no value is.
+    void convertModeOfRenamedColumn(int tableColumn);
     void makeBandFromFrequency();
     void makeFrequencyFromBand();
     /// On a worker in the check slot, behind the progress window.

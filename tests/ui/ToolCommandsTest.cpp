@@ -154,6 +154,20 @@ TEST(ToolCommands, ConvertModeTakesTheEditedFromTextNotThePreset)
     EXPECT_EQ(w.cell(3, "MODE"), "MFSK");
 }
 
+TEST(ToolCommands, ARenamedModeColumnOffersItsFirstListedMode)
+{
+    Window w;
+    w.open();
+    QStringList presets;
+    w.onDialog = [&](QDialog &dialog) {
+        presets.append(dynamic_cast<ConvertModeDialog &>(dialog).from());
+        return int(QDialog::Rejected);
+    };
+    w.window->tools().convertModeOfRenamedColumn(w.table().findColumn("MODE"));
+    w.window->tools().convertModeOfRenamedColumn(w.table().findColumn("CALL"));
+    EXPECT_EQ(presets, QStringList { "CW" }); // FT4 is a submode, not a mode of the list
+}
+
 TEST(ToolCommands, DeprecatedModesRunBehindTheProgressWindowAndAddSubmode)
 {
     Window w;
