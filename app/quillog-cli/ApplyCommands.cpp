@@ -33,7 +33,7 @@ int listSteps()
 // itself, and no other step needs them.
 ValueLists listsForSteps()
 {
-    return loadDefinitions(findTemplateResource(programFolder()), dataFolder()).definitions;
+    return loadDefinitions(findTemplateResource(programFolder()), operatorFolder()).definitions;
 }
 
 // Runs every step in order; false (after the step's message) at the first that cannot run.
@@ -72,13 +72,13 @@ int apply(const CliArguments &arguments)
     if (!arguments.has("--dump") && !loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    addRowNumberColumn(table);
+    table.addRowNumbers();
     UndoJournal journal(table);
     const ValueLists lists = listsForSteps();
-    const BandPlan plan = loadBandPlan(dataFolder()).plan;
+    const BandPlan plan = loadBandPlan(operatorFolder()).plan;
     RunningFlag progress;
     StepContext context { table, journal, lists, plan, arguments.has("--comma-freq"), progress };
     if (!runSteps(steps, context))
@@ -92,10 +92,10 @@ int find(const CliArguments &arguments)
     if (arguments.paths.size() != 2)
         return fail("find takes a file and a text");
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    addRowNumberColumn(table);
+    table.addRowNumbers();
     FindRequest request;
     request.text = arguments.paths[1];
     request.matchCase = arguments.has("--match-case");

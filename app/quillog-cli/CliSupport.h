@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CliArguments.h"
-#include "formats/AdiReader.h"
+#include "formats/LogReader.h"
 #include "formats/SaveOptions.h"
 
 #include <string>
@@ -19,17 +19,15 @@ namespace quillog::cli
 /// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
 /// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result);
-/// Gives the table the editor's fixed "#" column of row numbers.
-void addRowNumberColumn(LogTable &table);
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
 /// The operator's data folder, as the editor uses it.
-std::string dataFolder();
+std::string operatorFolder();
 /// The folder of the running program, where the template resource is looked for.
 std::string programFolder();
 /// What the writers check against; false (after the message) when the checks need what is missing.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save);
-/// The band, mode and submode lists; false (after the message) when they are missing.
-bool loadCheckLists(ValueLists &lists);
+/// The writers' flags from the command line.
+SaveOptions saveOptionsFrom(const CliArguments &arguments);
 /// Writes the table to the second path as convert does; returns the exit status.
 int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
+#include "core/MessageKind.h"
 
 #include <string>
 #include <utility>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SearchCommands.h"
 
-#include "core/Document.h"
 #include "core/Progress.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxWriter.h"
+#include "document/Document.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogWriter.h"
+#include "formats/SaveSettings.h"
 #include "tools/Clipboard.h"
 #include "tools/Replace.h"
 #include "tools/ToolResult.h"
@@ -30,12 +31,6 @@ namespace
 
 constexpr const char *saveResultsFilter
     = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
-
-bool isAdxPath(const std::string &path)
-{
-    return path.size() >= 4
-        && QString::fromStdString(path.substr(path.size() - 4)).toLower() == QLatin1String(".adx");
-}
 
 // The header row and the listed rows, every cell copied.
 LogTable resultRows(const LogTable &table, const std::vector<int> &rows)
@@ -157,7 +152,7 @@ void SearchCommands::connectResults(SearchResultsDialog &results)
     connect(&results, &SearchResultsDialog::copyRowsAsAdif, this, [this, &results] {
         m_document.reloadDefinitions();
         const std::string text = copySelectedRowsAsAdif(
-            results.rows(), saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap);
+            results.rows(), saveOptionsFor(m_document.settings()), m_document.definitions().typeMap);
         if (!text.empty())
             QGuiApplication::clipboard()->setMimeData(
                 clipboardData(decodeCell(text, m_model.encoding()), true));
@@ -173,14 +168,10 @@ void SearchCommands::saveResultRows(SearchResultsDialog &results)
     if (!path)
         return;
     m_document.reloadDefinitions();
-    const Definitions &definitions = m_document.definitions();
-    const SaveDefinitions save { definitions.modes, definitions.bands, definitions.typeMap,
-        definitions.adifVersion, {}, {} };
-    SaveOptions options = saveOptionsFrom(m_document.settings());
-    options.selectionOnly = true;
     RunningFlag progress;
-    const SaveResult saved = isAdxPath(*path) ? writeAdxFile(*path, results.rows(), options, save, progress)
-                                              : writeAdiFile(*path, results.rows(), options, save, progress);
+    const LogWriter &writer = *formatForSavePath(*path).writer;
+    const SaveResult saved = writer.write(*path, results.rows(), saveOptionsFor(m_document.settings(), true),
+        saveDefinitionsFor(m_document.definitions()), progress);
     if (!saved.ok)
         m_host.message(BoxKind::Warning, saved.message);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ToolCommands.h"
 
-#include "core/Document.h"
 #include "definitions/BandPlan.h"
+#include "document/Document.h"
 #include "tools/BandAndFrequency.h"
 #include "tools/ColumnLookup.h"
 #include "tools/DateConversion.h"
@@ -160,9 +160,11 @@ void ToolCommands::convertDeprecatedModes()
     const std::vector<int> widths = columnWidths();
     ToolResult result;
     const ValueLists lists = m_document.definitions();
-    const bool ran = m_document.runTool(WorkerSlot::Check, [&](Progress &progress) {
-        result = quillog::convertDeprecatedModes(m_document.table(), m_document.journal(), lists, progress);
-    });
+    const bool ran
+        = m_document.runTool(WorkerSlot::Check, "Convert Deprecated Modes", [&](Progress &progress) {
+              result = quillog::convertDeprecatedModes(
+                  m_document.table(), m_document.journal(), lists, progress);
+          });
     if (!ran)
         return;
     showResult(result, widths);

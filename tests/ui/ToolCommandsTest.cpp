@@ -2,7 +2,7 @@
 #include "ui/ToolCommands.h"
 
 #include "UiTestSupport.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "tools/ToolResult.h"
 #include "ui/GridMenus.h"

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
-#include "core/LogFileType.h"
 #include "core/LogTable.h"
-#include "core/RecentFiles.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/LogSaver.h"
+#include "document/Host.h"
+#include "formats/LogFileType.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -79,9 +79,9 @@ public:
     bool isBusy() const;
     /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
     bool refuseWhenBusy();
-    /// Runs a long column tool on a worker in the slot, behind the progress window. Refuses with the busy
-    /// message, and returns false, while another worker runs.
-    bool runTool(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
+    /// the busy message while another worker runs, and after an error box naming `what` when it threw.
+    bool runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -93,17 +93,22 @@ public:
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
+    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// The error box after a worker threw: what failed and why; the log stays as it was.
+    void reportWorkerFailure(const std::string &what, const std::string &failure);
     bool mayReplaceLog();
+    /// The file a command works on becomes the current path; the one before is kept for a load that fails
+    /// unexpectedly.
+    void choosePath(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
     void load(LoadKind kind);
-    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
-    void addRowNumbers();
     void refreshTitle();
     void refreshCount();
 
@@ -117,6 +122,8 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    std::string m_previousPath;
+    LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;
