@@ -10,8 +10,8 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos" };
+constexpr std::array knownFlags = { "--help", "--version", "--ignore-brackets", "--lower-case",
+    "--type-indicator", "--comma-freq", "--no-checks", "--separate-qsos" };
 
 } // namespace
 

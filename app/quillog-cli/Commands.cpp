@@ -107,7 +107,8 @@ std::string programFolder()
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), dataFolder()), dataFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -156,7 +157,8 @@ int convert(const CliArguments &arguments)
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), dataFolder()), dataFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -247,6 +249,7 @@ const char *usageText()
            "  --no-checks        write every record, without checks and report\n"
            "  --separate-qsos    an empty line after every record\n"
            "  -h, --help         this text\n"
+           "  --version          the program's version\n"
            "\n"
            "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
            "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";

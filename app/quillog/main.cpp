@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ProgramInfo.h"
 #include "ui/MainWindow.h"
 #include "ui/QSettingsStore.h"
 
@@ -37,10 +38,13 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillog"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillog"));
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(quillog::programVersion.data(), qsizetype(quillog::programVersion.size())));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quillog, an editor for amateur-radio logs in ADIF"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Save a picture of the window to <png> and quit."), QStringLiteral("png"));
     parser.addOption(screenshot);
