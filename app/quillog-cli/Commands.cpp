@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "StandardStreams.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quillog::cli
@@ -38,8 +40,14 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
 {
+    const InputFile input(name);
+    if (!input.ok()) {
+        fail(input.error());
+        return false;
+    }
+    const std::string &path = input.path();
     RunningFlag progress;
     AdiReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
@@ -47,7 +55,11 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
         = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
     if (result.ok)
         return true;
-    fail(result.message.empty() ? path + ": No valid entries found." : result.message);
+    std::string message = result.message.empty() ? path + ": No valid entries found." : result.message;
+    // A copy of standard input is named after what it is, not after the temporary file.
+    for (std::size_t at = 0; isStandardStream(name) && (at = message.find(path, at)) != std::string::npos;)
+        message.replace(at, path.size(), "standard input");
+    fail(message);
     return false;
 }
 
@@ -124,10 +136,32 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
+enum class OutputFormat { Adi, Adx, Csv };
+
+// The format to write: --to when given, else ADX for a path ending in .adx and ADI for any other.
+std::optional<OutputFormat> outputFormat(const CliArguments &arguments, const std::string &target)
+{
+    const std::string to = toLower(arguments.value("--to"));
+    if (to.empty())
+        return isAdxPath(target) ? OutputFormat::Adx : OutputFormat::Adi;
+    if (to == "adi" || to == "adif")
+        return OutputFormat::Adi;
+    if (to == "adx")
+        return OutputFormat::Adx;
+    if (to == "csv")
+        return OutputFormat::Csv;
+    return std::nullopt;
+}
+
 int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    const std::optional<OutputFormat> format = outputFormat(arguments, arguments.paths[1]);
+    if (!format)
+        return fail("--to takes adi, adx or csv, not " + arguments.value("--to"));
+    if (*format == OutputFormat::Csv)
+        return fail("this build has no CSV writer yet; --to takes adi or adx");
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
@@ -136,19 +170,24 @@ int convert(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
-    const std::string &target = arguments.paths[1];
-    const bool adx = isAdxPath(target);
+    const bool adx = *format == OutputFormat::Adx;
+    const OutputFile output(arguments.paths[1], adx ? "adx" : "adi");
+    if (!output.ok())
+        return fail("cannot make a temporary folder for standard output");
+    const std::string &target = output.path();
     const SaveOptions options = saveOptionsFrom(arguments);
     const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
                                  : writeAdiFile(target, table, options, definitions, progress);
     if (!saved.ok)
-        return fail(target + ": " + saved.message);
+        return fail(arguments.paths[1] + ": " + saved.message);
+    if (!output.deliver(saved.reportPath))
+        return fail("cannot write standard output");
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
     if (!adx && saved.frequencyWithoutSeparator) // ADX reports carry no such warning
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
-    if (!saved.reportPath.empty())
+    if (!saved.reportPath.empty() && !output.toStandardOutput())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
 }
@@ -237,11 +276,15 @@ const char *usageText()
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
-           "                     other ADI\n"
+           "                     other ADI (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"
+           "A FILE of - is standard input (ADX when its content is XML, else ADI) or standard\n"
+           "output (ADI unless --to says otherwise).\n"
+           "\n"
            "Options (anywhere on the line):\n"
+           "  --to adi|adx|csv   the format to write, whatever the output's name\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
