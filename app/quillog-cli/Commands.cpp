@@ -8,10 +8,11 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxReader.h"
-#include "formats/AdxWriter.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "formats/SaveSettings.h"
+#include "settings/DataFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,21 +27,32 @@ namespace quillog::cli
 namespace
 {
 
-// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path)
+// A message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
 {
-    constexpr std::string_view extension = ".adx";
-    return path.size() >= extension.size()
-        && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "quillog-cli: %s\n", oneLine(message).c_str());
     return ExitFailure;
 }
 
-bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
+// A message about the copy of standard input names standard input instead.
+std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
+{
+    for (std::size_t at = 0; path != shown && (at = message.find(path, at)) != std::string::npos;)
+        message.replace(at, path.size(), shown);
+    return message;
+}
+
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
+// A name of "-" reads standard input, through a copy the file-type test can look at.
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result)
 {
     const InputFile input(name);
     if (!input.ok()) {
@@ -48,18 +60,20 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
         return false;
     }
     const std::string &path = input.path();
+    const std::string shown = isStandardStream(name) ? std::string("standard input") : path;
+    const ClassifiedLog log = classifyLog(path);
+    if (log.reader == nullptr) {
+        fail(shown + ": " + withNameShown(log.refusal, path, shown));
+        return false;
+    }
     RunningFlag progress;
-    AdiReadOptions options;
+    ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result
-        = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
+    result = log.reader->readFile(path, log.wideSource, table, options, progress);
     if (result.ok)
         return true;
-    std::string message = result.message.empty() ? path + ": No valid entries found." : result.message;
-    // A copy of standard input is named after what it is, not after the temporary file.
-    for (std::size_t at = 0; isStandardStream(name) && (at = message.find(path, at)) != std::string::npos;)
-        message.replace(at, path.size(), "standard input");
-    fail(message);
+    fail(shown + ": " + withNameShown(result.message, path, shown)
+        + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
     return false;
 }
 
@@ -76,7 +90,7 @@ int info(const CliArguments &arguments)
     if (arguments.paths.size() != 1)
         return fail("info takes one file");
     LogTable table;
-    AdiReadResult result;
+    ReadResult result;
     if (!readLog(arguments.paths[0], arguments, table, result))
         return ExitFailure;
     std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
@@ -100,13 +114,12 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     return options;
 }
 
-// The folder of the operator's own lists, as the editor uses it.
-std::string dataFolder()
+// The folder of the operator's own lists, the editor's, with the files of its earlier folder moved in.
+std::string operatorFolder()
 {
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
-        return std::string(data) + "/Quillog";
-    const char *home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
+    const std::string folder = dataFolder();
+    prepareDataFolder(folder);
+    return folder;
 }
 
 std::string programFolder()
@@ -120,7 +133,7 @@ std::string programFolder()
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
     const DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(programFolder(), dataFolder()), dataFolder());
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -129,55 +142,56 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
         }
         std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
     }
-    save.modes = load.definitions.modes;
-    save.bands = load.definitions.bands;
-    save.typeMap = load.definitions.typeMap;
-    save.adifVersion = load.definitions.adifVersion;
+    save = saveDefinitionsFor(load.definitions);
     return true;
 }
 
-enum class OutputFormat { Adi, Adx, Csv };
-
-// The format to write: --to when given, else ADX for a path ending in .adx and ADI for any other.
-std::optional<OutputFormat> outputFormat(const CliArguments &arguments, const std::string &target)
+// The format to write: the registered writer --to names by its extension, else the one the output's
+// extension chooses (ADI for any other name, standard output included). Null when --to names none.
+const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
 {
-    const std::string to = toLower(arguments.value("--to"));
+    const std::string to = arguments.value("--to");
     if (to.empty())
-        return isAdxPath(target) ? OutputFormat::Adx : OutputFormat::Adi;
-    if (to == "adi" || to == "adif")
-        return OutputFormat::Adi;
-    if (to == "adx")
-        return OutputFormat::Adx;
-    if (to == "csv")
-        return OutputFormat::Csv;
-    return std::nullopt;
+        return &formatForSavePath(target);
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
+            return &format;
+    }
+    return nullptr;
+}
+
+// The extensions --to takes, as "adi, adx".
+std::string writtenFormats()
+{
+    std::string names;
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr)
+            names += (names.empty() ? "" : ", ") + std::string(format.extension);
+    }
+    return names;
 }
 
 int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
-    const std::optional<OutputFormat> format = outputFormat(arguments, arguments.paths[1]);
-    if (!format)
-        return fail("--to takes adi, adx or csv, not " + arguments.value("--to"));
-    if (*format == OutputFormat::Csv)
-        return fail("this build has no CSV writer yet; --to takes adi or adx");
+    const LogFormat *format = outputFormat(arguments, arguments.paths[1]);
+    if (format == nullptr)
+        return fail("--to takes " + writtenFormats() + ", not " + arguments.value("--to"));
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
-    const bool adx = *format == OutputFormat::Adx;
-    const OutputFile output(arguments.paths[1], adx ? "adx" : "adi");
+    const OutputFile output(arguments.paths[1], format->extension);
     if (!output.ok())
         return fail("cannot make a temporary folder for standard output");
     const std::string &target = output.path();
-    const SaveOptions options = saveOptionsFrom(arguments);
-    const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
-                                 : writeAdiFile(target, table, options, definitions, progress);
+    const LogWriter &writer = *format->writer;
+    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
         return fail(arguments.paths[1] + ": " + saved.message);
     if (!output.deliver(saved.reportPath))
@@ -185,7 +199,7 @@ int convert(const CliArguments &arguments)
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (!adx && saved.frequencyWithoutSeparator) // ADX reports carry no such warning
+    if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
     if (!saved.reportPath.empty() && !output.toStandardOutput())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
@@ -197,7 +211,7 @@ int convert(const CliArguments &arguments)
 bool loadCheckLists(ValueLists &lists)
 {
     const DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(programFolder(), dataFolder()), dataFolder());
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -230,15 +244,6 @@ void printFailedRow(const LogTable &table, int row, const CheckColumns &columns,
         field(table, row, columns.date).c_str(), field(table, row, columns.time).c_str(), failed.c_str());
 }
 
-// The closing message on one line: its paragraphs joined by blanks.
-std::string oneLine(std::string text)
-{
-    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
-        text.replace(at, 2, " ");
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
-}
-
 int check(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
@@ -247,13 +252,11 @@ int check(const CliArguments &arguments)
     if (!loadCheckLists(lists))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.insertColumn("#", 0);
-    table.setFixedColumnCount(1);
-    table.numberRows();
+    table.addRowNumbers();
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -275,16 +278,18 @@ const char *usageText()
            "\n"
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
-           "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
-           "                     other ADI (see --to)\n"
+           "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
+           "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
+           "                     (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"
-           "A FILE of - is standard input (ADX when its content is XML, else ADI) or standard\n"
-           "output (ADI unless --to says otherwise).\n"
+           "A FILE of - is standard input (its kind judged by its content) or standard output\n"
+           "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
-           "  --to adi|adx|csv   the format to write, whatever the output's name\n"
+           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx (and\n"
+           "                     every other format Quillog writes, by its extension)\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"

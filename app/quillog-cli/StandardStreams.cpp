@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StandardStreams.h"
 
-#include "core/Text.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,23 +33,6 @@ bool copyFileTo(const std::string &path, std::FILE *to)
     return copied;
 }
 
-// The first bytes of a file, enough to tell XML from ADI.
-std::string head(const std::string &path)
-{
-    std::string bytes(256, '\0');
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return {};
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    std::fclose(file);
-    return bytes;
-}
-
-bool startsWithIgnoreCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
-}
-
 } // namespace
 
 TemporaryFolder::TemporaryFolder()
@@ -69,14 +50,6 @@ TemporaryFolder::~TemporaryFolder()
         std::filesystem::remove_all(m_path, error);
 }
 
-bool looksLikeXml(std::string_view bytes)
-{
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    bytes = trimmed(bytes);
-    return startsWithIgnoreCase(bytes, "<?xml") || startsWithIgnoreCase(bytes, "<adx");
-}
-
 InputFile::InputFile(const std::string &name)
 {
     if (!isStandardStream(name)) {
@@ -90,21 +63,11 @@ InputFile::InputFile(const std::string &name)
     const std::string spooled = m_spool->path() + "/stdin";
     std::FILE *file = std::fopen(spooled.c_str(), "wb");
     const bool copied = file != nullptr && copyStream(stdin, file);
-    if (file != nullptr && std::fclose(file) != 0) {
-        m_error = "cannot keep standard input in " + spooled;
+    if (file == nullptr || std::fclose(file) != 0 || !copied) {
+        m_error = "cannot copy standard input into " + spooled;
         return;
     }
-    if (!copied) {
-        m_error = "cannot read standard input";
-        return;
-    }
-    m_path = spooled + (looksLikeXml(head(spooled)) ? ".adx" : ".adi");
-    std::error_code error;
-    std::filesystem::rename(spooled, m_path, error);
-    if (error) {
-        m_error = "cannot keep standard input: " + error.message();
-        m_path.clear();
-    }
+    m_path = spooled;
 }
 
 OutputFile::OutputFile(const std::string &name, std::string_view extension)

@@ -30,9 +30,8 @@ private:
     std::string m_path;
 };
 
-/// The file a command reads: the named file, or standard input copied whole into a temporary file
-/// (the readers take a path and read it with one call). The copy is named .adx when its content is
-/// XML, .adi otherwise, as the readers are chosen.
+/// The file a command reads: the named file, or standard input copied whole into a temporary file,
+/// which the file-type test classifies by its content and the readers read with one call.
 class InputFile
 {
 public:
@@ -68,9 +67,5 @@ private:
     std::string m_path;
     bool m_toStandardOutput = false;
 };
-
-/// True when bytes start, after an optional UTF-8 byte-order mark and white space, like an XML
-/// document ("<?xml" or "<ADX", letter case ignored).
-bool looksLikeXml(std::string_view bytes);
 
 } // namespace quillog::cli

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HelpCommands.h"
 
-#include "core/Document.h"
 #include "core/ProgramInfo.h"
+#include "document/Document.h"
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
 
