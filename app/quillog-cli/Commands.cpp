@@ -3,6 +3,7 @@
 
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <string>
 
 namespace quillog::cli
@@ -51,6 +53,21 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     return false;
 }
 
+void warn(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+}
+
+// Each line of a multi-line message as a warning of its own.
+void warnLines(const std::string &path, std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        warn(path + ": " + std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
 int filledCells(const LogTable &table, int column)
 {
     int count = 0;
@@ -74,6 +91,9 @@ int info(const CliArguments &arguments)
         std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);
+    std::printf("Tags skipped: %d\n", result.skippedTags);
+    std::printf("Records without any field: %d\n", result.emptyRecords);
     return ExitSuccess;
 }
 
@@ -123,6 +143,15 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
+// The closing message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
+{
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
 int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
@@ -130,18 +159,24 @@ int convert(const CliArguments &arguments)
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &source = arguments.paths[0];
+    const std::string &target = arguments.paths[1];
+    SaveOptions options = saveOptionsFrom(arguments);
+    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
+    if (isSameFile(source, target))
+        options.unchangedSince = fileStamp(source);
     LogTable table;
     AdiReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    if (!readLog(source, arguments, table, read))
         return ExitFailure;
+    warnLines(source, readProblemsText(read));
     RunningFlag progress;
-    const std::string &target = arguments.paths[1];
     const bool adx = isAdxPath(target);
-    const SaveOptions options = saveOptionsFrom(arguments);
     const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
                                  : writeAdiFile(target, table, options, definitions, progress);
     if (!saved.ok)
-        return fail(target + ": " + saved.message);
+        return fail(target + ": " + oneLine(saved.message));
+    warnLines(target, droppedCharactersText(saved));
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
@@ -189,15 +224,6 @@ void printFailedRow(const LogTable &table, int row, const CheckColumns &columns,
         field(table, row, columns.date).c_str(), field(table, row, columns.time).c_str(), failed.c_str());
 }
 
-// The closing message on one line: its paragraphs joined by blanks.
-std::string oneLine(std::string text)
-{
-    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
-        text.replace(at, 2, " ");
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
-}
-
 int check(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
@@ -210,7 +236,8 @@ int check(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.insertColumn("#", 0);
+    if (table.insertColumn("#", 0) != 0)
+        return fail(notEnoughMemoryMessage);
     table.setFixedColumnCount(1);
     table.numberRows();
     RunningFlag progress;
@@ -254,12 +281,17 @@ const char *usageText()
 
 int runCommand(const CliArguments &arguments)
 {
-    if (arguments.command == "info")
-        return info(arguments);
-    if (arguments.command == "convert")
-        return convert(arguments);
-    if (arguments.command == "check")
-        return check(arguments);
+    // Memory may run out anywhere in a large log; the command then fails cleanly instead of aborting.
+    try {
+        if (arguments.command == "info")
+            return info(arguments);
+        if (arguments.command == "convert")
+            return convert(arguments);
+        if (arguments.command == "check")
+            return check(arguments);
+    } catch (const std::bad_alloc &) {
+        return fail(notEnoughMemoryMessage);
+    }
     return fail("unknown command " + arguments.command);
 }
 

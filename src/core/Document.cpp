@@ -13,6 +13,7 @@
 #include "settings/KeyValueStore.h"
 
 #include <filesystem>
+#include <new>
 
 namespace quillog
 {
@@ -25,6 +26,9 @@ constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
 constexpr const char *noEntriesMessage = "No valid entries found.";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
+constexpr const char *stoppedBeforeRecordsMessage = "Reading was stopped before any QSO was read.";
+constexpr const char *changedOnDiskQuestion
+    = "The file has changed on disk since it was opened. Overwrite it?";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
       "column names (CALL, QSO_DATE, etc).";
@@ -230,30 +234,45 @@ void Document::load(LoadKind kind)
     Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
     AdiReadResult result;
     const AdiReadOptions options { m_settings.ignoreBracket };
+    // Taken before the read: a change made while it runs counts as a change since it was opened.
+    const std::optional<FileStamp> stamp = fileStamp(m_currentPath);
     runInSlot(kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
-        switch (kind) {
-        case LoadKind::Replace:
-            result = readAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Merge:
-            result = mergeAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Import:
-            result = readAdxFile(copy.path(), m_table, progress);
-            break;
+        try {
+            switch (kind) {
+            case LoadKind::Replace:
+                result = readAdiFile(copy.path(), m_table, options, progress);
+                break;
+            case LoadKind::Merge:
+                result = mergeAdiFile(copy.path(), m_table, options, progress);
+                break;
+            case LoadKind::Import:
+                result = readAdxFile(copy.path(), m_table, progress);
+                break;
+            }
+        } catch (const std::bad_alloc &) {
+            result = {};
+            result.message = notEnoughMemoryMessage;
         }
     });
+    if (result.ok && kind == LoadKind::Replace) {
+        m_diskPath = m_currentPath;
+        m_diskStamp = stamp;
+    }
     finishLoad(result, kind);
 }
 
 void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
 {
-    if (result.ok) {
-        addRowNumbers();
+    const bool numbered = result.ok && addRowNumbers();
+    if (numbered) {
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, noEntriesMessage);
+        const bool outOfMemory = result.message == notEnoughMemoryMessage || (result.ok && !numbered);
+        m_host.message(BoxKind::Warning,
+            outOfMemory          ? notEnoughMemoryMessage
+                : result.stopped ? stoppedBeforeRecordsMessage
+                                 : noEntriesMessage);
         if (kind != LoadKind::Merge)
             clearLog();
     }
@@ -266,12 +285,16 @@ void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
     // for a name.
     m_needsNewName = kind != LoadKind::Replace || result.stopped;
-    if (result.ok && result.stopped) {
+    if (!numbered)
+        return;
+    if (result.stopped) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
                 + std::to_string(result.records)
                 + " QSOs.\nSaving will ask for a new file name, so that the file is not overwritten.");
     }
+    if (const std::string problems = readProblemsText(result); !problems.empty())
+        m_host.message(BoxKind::Warning, problems);
 }
 
 void Document::clearLog()
@@ -284,13 +307,15 @@ void Document::clearLog()
     m_table.setFixedColumnCount(0);
 }
 
-void Document::addRowNumbers()
+bool Document::addRowNumbers()
 {
     if (m_table.fixedColumnCount() == 0) {
-        m_table.insertColumn("#", 0);
+        if (m_table.insertColumn("#", 0) != 0)
+            return false;
         m_table.setFixedColumnCount(1);
     }
     m_table.numberRows();
+    return true;
 }
 
 void Document::save()
@@ -345,15 +370,22 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
 
     reloadDefinitions();
     SaveOptions options { m_settings.useTypeIndicator, m_settings.useCommaFreq, m_settings.useLowerCase,
-        m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly };
+        m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly, std::nullopt };
+    if (!mayOverwrite(path, options))
+        return false;
     SaveDefinitions definitions { m_definitions.modes, m_definitions.bands, m_definitions.typeMap,
         m_definitions.adifVersion, {}, std::nullopt };
     SaveResult result;
     const bool adx
         = path.size() >= 4 && equalsIgnoreCase(std::string_view(path).substr(path.size() - 4), ".adx");
     runInSlot(WorkerSlot::Save, [&](Progress &progress) {
-        result = adx ? writeAdxFile(path, m_table, options, definitions, progress)
-                     : writeAdiFile(path, m_table, options, definitions, progress);
+        try {
+            result = adx ? writeAdxFile(path, m_table, options, definitions, progress)
+                         : writeAdiFile(path, m_table, options, definitions, progress);
+        } catch (const std::bad_alloc &) {
+            result = {};
+            result.message = notEnoughMemoryMessage;
+        }
     });
     if (!result.ok) {
         m_host.message(BoxKind::Warning, result.message);
@@ -368,12 +400,40 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         }
         m_journal.markSaved();
     }
+    rememberDiskFile(path);
     reportSave(result, !adx);
     return true;
 }
 
+// The file a save would replace was changed by another program since it was read (a logger still
+// appending to it): its newer QSOs would be lost, so the operator decides. Otherwise the save itself
+// makes sure nothing changes it in the meantime.
+bool Document::mayOverwrite(const std::string &path, SaveOptions &options)
+{
+    if (!m_diskStamp || !isSameFile(path, m_diskPath))
+        return true;
+    const std::optional<FileStamp> now = fileStamp(path);
+    if (!now)
+        return true; // deleted meanwhile: nothing on disk to lose
+    if (*now == *m_diskStamp) {
+        options.unchangedSince = now;
+        return true;
+    }
+    return m_host.message(BoxKind::Question, changedOnDiskQuestion, BoxButtons::YesNo) == Answer::Yes;
+}
+
+void Document::rememberDiskFile(const std::string &path)
+{
+    if (path == m_currentPath || (m_diskStamp && isSameFile(path, m_diskPath))) {
+        m_diskPath = path;
+        m_diskStamp = fileStamp(path);
+    }
+}
+
 void Document::reportSave(const SaveResult &result, bool frequencyWarning)
 {
+    if (const std::string dropped = droppedCharactersText(result); !dropped.empty())
+        m_host.message(BoxKind::Warning, dropped);
     if (result.errors.empty())
         return;
     const Answer answer

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <optional>
 #include <string>
 
 namespace quillog
@@ -97,9 +98,11 @@ private:
     void finishLoad(const AdiReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
+    bool mayOverwrite(const std::string &path, SaveOptions &options);
+    void rememberDiskFile(const std::string &path);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
-    void addRowNumbers();
+    bool addRowNumbers();
     void refreshTitle();
     void refreshCount();
 
@@ -113,6 +116,10 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    // The file the table was last read from or saved to, as it was then: a save over it asks first
+    // when another program has changed it since.
+    std::string m_diskPath;
+    std::optional<FileStamp> m_diskStamp;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;

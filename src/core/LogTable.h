@@ -58,6 +58,9 @@ public:
     /// Grow with empty cells or drop the last rows / columns; false when memory runs out.
     bool setRowCount(int rows);
     bool setColumnCount(int columns);
+    /// Makes room for this many columns without adding any, so that inserting them later does not move
+    /// every row; false when memory runs out.
+    bool reserveColumns(int columns);
     void setFixedRowCount(int rows);
     void setFixedColumnCount(int columns);
 
@@ -138,7 +141,6 @@ private:
         return m_rows[static_cast<std::size_t>(row)].cells[column];
     }
     bool makeRow(Row &row);
-    bool reserveColumns(int columns);
     void maybeCompact();
     void compact();
     template <typename Key, typename Less> std::vector<int> sortRows(Key keyOf, Less less);

@@ -53,6 +53,9 @@ struct Collected {
     std::vector<std::string> newNames; // in order of first appearance
     int records = 0;
     bool stopped = false;
+    int truncatedValues = 0;
+    int skippedTags = 0;
+    int emptyRecords = 0;
 };
 
 // First pass: counts the records that hold at least one field and collects the names not yet known.
@@ -77,6 +80,9 @@ Collected collectNames(std::string_view text, FieldColumns &columns, int firstNe
             return true;
         });
     collected.stopped = !finished;
+    collected.truncatedValues = scanner.truncatedValues();
+    collected.skippedTags = scanner.skippedTags();
+    collected.emptyRecords = scanner.emptyRecords();
     return collected;
 }
 
@@ -148,13 +154,16 @@ AdiReadResult resultOf(const Collected &collected, const Filled &filled)
     result.recordsRead = filled.records;
     result.stopped = filled.records < collected.records;
     result.characterLengthRecoveries = filled.characterLengthRecoveries;
+    result.truncatedValues = collected.truncatedValues;
+    result.skippedTags = collected.skippedTags;
+    result.emptyRecords = collected.emptyRecords;
     return result;
 }
 
 AdiReadResult tooLarge()
 {
     AdiReadResult result;
-    result.message = "not enough memory for the log";
+    result.message = notEnoughMemoryMessage;
     return result;
 }
 
@@ -183,6 +192,24 @@ template <typename Reader> AdiReadResult readFile(const std::string &path, Reade
 
 } // namespace
 
+std::string readProblemsText(const AdiReadResult &result)
+{
+    std::string text;
+    const auto add = [&](int count, const char *one, const char *many) {
+        if (count == 1)
+            text += std::string(one) + "\n";
+        else if (count > 1)
+            text += std::to_string(count) + " " + many + "\n";
+    };
+    add(result.truncatedValues, "One value is cut short by the end of the file.",
+        "values are cut short by the end of the file.");
+    add(result.skippedTags, "One tag could not be read and was skipped.",
+        "tags could not be read and were skipped.");
+    add(result.emptyRecords, "One record without any field was skipped.",
+        "records without any field were skipped.");
+    return text;
+}
+
 AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress)
 {
     const std::string_view text = recordsOf(bytes);
@@ -197,9 +224,11 @@ AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &
         return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1)) {
+    // Room for the row-number column the editor and the check put in front.
+    if (!table.reserveColumns(fields + 1) || !table.setColumnCount(fields)
+        || !table.setRowCount(collected.records + 1)) {
         AdiReadResult result;
-        result.message = "not enough memory for the log";
+        result.message = notEnoughMemoryMessage;
         return result;
     }
     table.setFixedRowCount(1);
@@ -235,7 +264,7 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
         return tooLarge();
     if (!table.setColumnCount(fields) || !table.setRowCount(oldRows + collected.records)) {
         AdiReadResult result;
-        result.message = "not enough memory for the log";
+        result.message = notEnoughMemoryMessage;
         return result;
     }
     for (int column = oldColumns; column < fields; ++column)

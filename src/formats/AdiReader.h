@@ -30,9 +30,19 @@ struct AdiReadResult {
     int recordsRead = 0;
     /// Values whose length was counted in characters rather than bytes.
     int characterLengthRecoveries = 0;
+    /// Values the end of the file cut short of their declared length; they keep what there was.
+    int truncatedValues = 0;
+    /// Tags that could not be read and were skipped (no ">", a blank or control character in the name).
+    int skippedTags = 0;
+    /// End-of-record tags that closed no field; they give no row.
+    int emptyRecords = 0;
     /// Why a file could not be read at all (empty when it was read).
     std::string message;
 };
+
+/// What the operator should hear about a read that needed repairs or skipped something: one sentence per
+/// kind, each ending in a line feed; empty when the file was read as it stands.
+std::string readProblemsText(const AdiReadResult &result);
 
 /// Replaces the table with the records of the ADI text: one column per field name in order of first
 /// appearance (upper case), one row per record. The table is sized once and filled in a second pass.

@@ -142,11 +142,13 @@ AdiReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 
     if (!tableFitsFile(
             static_cast<std::uint64_t>(collected.records) + 1, collected.names.size(), bytes.size()))
-        return failure("not enough memory for the log");
+        return failure(notEnoughMemoryMessage);
     const int fields = static_cast<int>(collected.names.size());
     LogTable filled;
-    if (!filled.setColumnCount(fields) || !filled.setRowCount(collected.records + 1))
-        return failure("not enough memory for the log");
+    // Room for the row-number column the editor puts in front.
+    if (!filled.reserveColumns(fields + 1) || !filled.setColumnCount(fields)
+        || !filled.setRowCount(collected.records + 1))
+        return failure(notEnoughMemoryMessage);
     filled.setFixedRowCount(1);
     filled.setFixedColumnCount(0);
     for (int column = 0; column < fields; ++column)

@@ -26,6 +26,8 @@ public:
     virtual void appendFooter(std::string &out, const SaveOptions &options) const = 0;
     /// Whether the report warns about FREQ values without a decimal separator.
     virtual bool reportsFrequencyWarning() const = 0;
+    /// How many characters of the fields the layout cannot carry and leaves out.
+    virtual std::size_t unwritableCharacters(const std::vector<PreparedField> &) const { return 0; }
 };
 
 struct SaveResult {
@@ -35,17 +37,24 @@ struct SaveResult {
     /// The rejected records: each a check heading followed by the record's text.
     std::vector<std::string> errors;
     bool frequencyWithoutSeparator = false;
+    /// Characters of the written records that the format cannot carry and left out.
+    std::size_t droppedCharacters = 0;
     std::string reportPath; ///< the ".log" file, empty when none was written
     std::string message; ///< why the save failed
 };
 
-/// Writes the table in the given format through a new file that replaces path only when complete,
-/// then, when records were rejected, the ".log" report beside it.
+/// Writes the table in the given format through a new file that replaces path only when complete.
+/// When records were rejected, the ".log" report beside it is written first: a report that cannot be
+/// written fails the save and leaves the previous file in place, as the rejected records would
+/// otherwise exist nowhere. Every failure's message begins with fileInUseMessage and gives the reason.
 SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
     const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress);
 
 /// The text of the question that follows a save with rejected records.
 std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarning);
+
+/// What the operator must hear about characters the format left out; empty when there were none.
+std::string droppedCharactersText(const SaveResult &result);
 
 /// The text shown when the target cannot be written.
 inline constexpr const char *fileInUseMessage

@@ -235,6 +235,6 @@ TEST(AdxReader, RefusesATableFarLargerThanItsFile)
     LogTable table = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
     const AdiReadResult result = read(records(body), table);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "not enough memory for the log");
+    EXPECT_EQ(result.message, "Not enough memory for this log.");
     EXPECT_EQ(table.text(1, 0), "A1A");
 }
