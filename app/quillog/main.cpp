@@ -1,26 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/EditorDataFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/QSettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace
 {
-
-// The operator's list, band plan and filter files: ~/.local/share/Quillog, created when missing, or
-// the program's folder when there is no such place.
-std::string dataFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return QCoreApplication::applicationDirPath().toStdString();
-    return folder.toStdString();
-}
 
 // Opens the log, if any, and saves a picture of the window once the load has finished and the window
 // has been drawn, then quits. Nobody is there to answer a message: each is printed and closed.
@@ -62,7 +51,7 @@ int main(int argc, char *argv[])
     parser.process(application);
 
     quillog::ui::QSettingsStore store;
-    quillog::ui::MainWindow window(store, dataFolder());
+    quillog::ui::MainWindow window(store, quillog::ui::editorDataFolder());
     window.start();
     window.show();
     const QString log

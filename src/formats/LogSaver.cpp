@@ -5,7 +5,7 @@
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "formats/RecordNormalisation.h"
+#include "formats/RecordPreparer.h"
 #include "formats/SavePlan.h"
 
 namespace quillog
@@ -15,49 +15,6 @@ namespace
 {
 
 constexpr std::size_t flushSize = 4u << 20;
-
-// Collects a row's fields as they are written: trimmed, empty ones left out, QSO_DATE and FREQ
-// normalised. The normalised values live here until the next row.
-class RecordPreparer
-{
-public:
-    RecordPreparer(const SavePlan &plan, const SaveOptions &options)
-        : m_plan(plan)
-        , m_options(options)
-    {
-    }
-
-    const std::vector<PreparedField> &prepare(const LogTable &table, int row)
-    {
-        m_fields.clear();
-        for (const OutputColumn &column : m_plan.columns) {
-            std::string_view value = trimmed(table.text(row, column.column));
-            if (value.empty())
-                continue;
-            if (column.name == "QSO_DATE") {
-                m_date = normaliseQsoDate(value);
-                value = m_date;
-            } else if (column.name == "FREQ") {
-                NormalisedFrequency frequency = normaliseFrequency(value, m_options.commaFrequency);
-                m_frequencyWithoutSeparator |= frequency.withoutSeparator;
-                m_frequency = std::move(frequency.value);
-                value = m_frequency;
-            }
-            m_fields.push_back({ column.name, value, column.type });
-        }
-        return m_fields;
-    }
-
-    bool frequencyWithoutSeparator() const { return m_frequencyWithoutSeparator; }
-
-private:
-    const SavePlan &m_plan;
-    const SaveOptions &m_options;
-    std::vector<PreparedField> m_fields;
-    std::string m_date;
-    std::string m_frequency;
-    bool m_frequencyWithoutSeparator = false;
-};
 
 // Writes the rejected records; returns why it could not, empty when it could.
 std::string writeReport(const std::string &path, const std::vector<std::string> &errors)
@@ -146,6 +103,12 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
     return result;
 }
 
+SaveResult SaveFormat::write(const std::string &path, const LogTable &table, const SaveOptions &options,
+    const SaveDefinitions &definitions, Progress &progress) const
+{
+    return saveLog(path, table, *this, options, definitions, progress);
+}
+
 std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarning)
 {
     std::string text = "Saved ADIF entries: " + std::to_string(result.written)
@@ -155,16 +118,6 @@ std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarni
     if (!result.reportPath.empty())
         text += "\n\nDo you want to see the log?";
     return text;
-}
-
-std::string droppedCharactersText(const SaveResult &result)
-{
-    if (result.droppedCharacters == 0)
-        return {};
-    return std::to_string(result.droppedCharacters)
-        + (result.droppedCharacters == 1 ? " character" : " characters")
-        + " that XML cannot carry (control characters, U+FFFE, U+FFFF) "
-        + (result.droppedCharacters == 1 ? "was" : "were") + " left out of the file.";
 }
 
 } // namespace quillog

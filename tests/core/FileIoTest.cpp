@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileIo.h"
 
+#include "TestSupport.h"
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -12,28 +14,8 @@
 #include <unistd.h>
 
 using namespace quillog;
+using namespace quillog::test;
 namespace fs = std::filesystem;
-
-namespace
-{
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-fs::path freshFolder(const char *name)
-{
-    const fs::path folder = fs::temp_directory_path() / ("quillog-fileio-" + std::string(name));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-} // namespace
 
 TEST(SafeFile, ReplacesTheTargetOnlyOnCommit)
 {
@@ -47,14 +29,14 @@ TEST(SafeFile, ReplacesTheTargetOnlyOnCommit)
         ASSERT_TRUE(file.write("half"));
         // abandoned without commit: the old file stays, no stray file is left behind
     }
-    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(fileContents(target), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
     SafeFile file(target);
     ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.write("new\r\n"));
     ASSERT_TRUE(file.commit());
-    EXPECT_EQ(contents(target), "new\r\n");
+    EXPECT_EQ(fileContents(target), "new\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -89,7 +71,7 @@ TEST(SafeFile, LeavesAReadOnlyFileAlone)
     SafeFile file(target);
     EXPECT_FALSE(file.open());
     EXPECT_NE(file.errorText().find("read-only"), std::string::npos);
-    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(fileContents(target), "old");
 }
 
 namespace
@@ -118,14 +100,14 @@ TEST(SafeFile, ReplacesTheFileALinkPointsToAndKeepsTheLink)
     for (const char *link : { "relative.adi", "chain.adi" }) {
         ASSERT_TRUE(save((folder / link).string(), link)) << link;
         EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
-        EXPECT_EQ(contents(folder / "real" / "log.adi"), link);
+        EXPECT_EQ(fileContents(folder / "real" / "log.adi"), link);
     }
     EXPECT_EQ(entriesIn(folder / "real"), 1u);
     EXPECT_EQ(entriesIn(folder), 3u);
     // A link to a file not made yet makes it.
     fs::create_symlink("real/new.adi", folder / "dangling.adi");
     ASSERT_TRUE(save((folder / "dangling.adi").string(), "made"));
-    EXPECT_EQ(contents(folder / "real" / "new.adi"), "made");
+    EXPECT_EQ(fileContents(folder / "real" / "new.adi"), "made");
 }
 
 TEST(SafeFile, RefusesToReplaceWhatIsNoRegularFile)
@@ -200,7 +182,7 @@ TEST(SafeFile, DoesNotReplaceAFileAnotherProgramChanged)
     std::ofstream(target, std::ios::app) << "<CALL:4>K1AB<EOR>\n"; // a logger appends a QSO
     EXPECT_FALSE(file.commit());
     EXPECT_EQ(file.reason(), "The file has changed on disk since it was read.");
-    EXPECT_EQ(contents(target), "rewritten<CALL:4>K1AB<EOR>\n");
+    EXPECT_EQ(fileContents(target), "rewritten<CALL:4>K1AB<EOR>\n");
     EXPECT_EQ(entriesIn(folder), 1u);
 }
 
@@ -222,7 +204,7 @@ TEST(SafeFile, LeavesNoTemporaryFileWhenASignalEndsTheProgram)
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
         EXPECT_EQ(entriesIn(folder), 1u) << signal;
-        EXPECT_EQ(contents(target), "old") << signal;
+        EXPECT_EQ(fileContents(target), "old") << signal;
     }
 }
 
@@ -234,7 +216,7 @@ TEST(SafeFile, SavesUnderNamesAsLongAsTheSystemAllows)
         const std::string target = (folder / name).string();
         std::ofstream(target) << "old";
         ASSERT_TRUE(save(target, "new")) << length;
-        EXPECT_EQ(contents(target), "new") << length;
+        EXPECT_EQ(fileContents(target), "new") << length;
     }
     EXPECT_EQ(entriesIn(folder), 2u);
 }
