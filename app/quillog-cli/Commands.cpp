@@ -5,6 +5,7 @@
 #include "StandardStreams.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -83,6 +85,21 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
 namespace
 {
 
+void warn(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+}
+
+// Each line of a multi-line message as a warning of its own.
+void warnLines(const std::string &path, std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        warn(path + ": " + std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
 int filledCells(const LogTable &table, int column)
 {
     int count = 0;
@@ -106,6 +123,9 @@ int info(const CliArguments &arguments)
         std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);
+    std::printf("Tags skipped: %d\n", result.skippedTags);
+    std::printf("Records without any field: %d\n", result.emptyRecords);
     return ExitSuccess;
 }
 
@@ -184,7 +204,8 @@ std::string writtenFormats()
 
 } // namespace
 
-int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options)
 {
     const LogFormat *format = outputFormat(arguments, arguments.paths[1]);
     if (format == nullptr)
@@ -195,11 +216,12 @@ int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDef
         return fail("cannot make a temporary folder for standard output");
     const std::string &target = output.path();
     const LogWriter &writer = *format->writer;
-    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
+    const SaveResult saved = writer.write(target, table, options, definitions, progress);
     if (!saved.ok)
         return fail(arguments.paths[1] + ": " + saved.message);
     if (!output.deliver(saved.reportPath))
         return fail("cannot write standard output");
+    warnLines(arguments.paths[1], droppedCharactersText(saved));
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
@@ -220,11 +242,17 @@ int convert(const CliArguments &arguments)
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &source = arguments.paths[0];
+    SaveOptions options = saveOptionsFrom(arguments);
+    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
+    if (isSameFile(source, arguments.paths[1]))
+        options.unchangedSince = fileStamp(source);
     LogTable table;
     ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    if (!readLog(source, arguments, table, read))
         return ExitFailure;
-    return writeLog(arguments, table, definitions);
+    warnLines(source, readProblemsText(read));
+    return writeLog(arguments, table, definitions, options);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -277,7 +305,8 @@ int check(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.addRowNumbers();
+    if (!table.addRowNumbers())
+        return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -331,16 +360,21 @@ const char *usageText()
 
 int runCommand(const CliArguments &arguments)
 {
-    if (arguments.command == "info")
-        return info(arguments);
-    if (arguments.command == "convert")
-        return convert(arguments);
-    if (arguments.command == "check")
-        return check(arguments);
-    if (arguments.command == "apply")
-        return apply(arguments);
-    if (arguments.command == "find")
-        return find(arguments);
+    // Memory may run out anywhere in a large log; the command then fails cleanly instead of aborting.
+    try {
+        if (arguments.command == "info")
+            return info(arguments);
+        if (arguments.command == "convert")
+            return convert(arguments);
+        if (arguments.command == "check")
+            return check(arguments);
+        if (arguments.command == "apply")
+            return apply(arguments);
+        if (arguments.command == "find")
+            return find(arguments);
+    } catch (const std::bad_alloc &) {
+        return fail(notEnoughMemoryMessage);
+    }
     return fail("unknown command " + arguments.command);
 }
 

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <optional>
 #include <string>
 
 namespace quillog
@@ -107,6 +108,8 @@ private:
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
+    bool mayOverwrite(const std::string &path, SaveOptions &options);
+    void rememberDiskFile(const std::string &path);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
@@ -123,6 +126,10 @@ private:
     RecentFiles m_recent;
     std::string m_currentPath;
     std::string m_previousPath;
+    // The file the table was last read from or saved to, as it was then: a save over it asks first
+    // when another program has changed it since.
+    std::string m_diskPath;
+    std::optional<FileStamp> m_diskStamp;
     LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};

@@ -228,6 +228,6 @@ TEST(AdxReader, RefusesATableFarLargerThanItsFile)
     LogTable table = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
     const ReadResult result = read(records(body), table);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.detail, "not enough memory for the log");
+    EXPECT_EQ(result.message, "Not enough memory for this log.");
     EXPECT_EQ(table.text(1, 0), "A1A");
 }
