@@ -24,8 +24,8 @@ struct ColumnEntry {
 };
 
 /// The entries of the file's text: one per line "TAG:TEXT", each line trimmed; a line without ":"
-/// is both tag and text; the tag is trimmed; empty lines, lines starting with "#" and lines whose tag is empty or no
-/// writable field name are left out.
+/// is both tag and text; the tag is trimmed; empty lines, lines starting with "#" and lines whose tag is
+/// empty or no writable field name are left out.
 std::vector<ColumnEntry> parseColumnsFile(std::string_view bytes);
 /// The entries of the file; none when it is missing, unreadable or larger than a column list can be.
 std::vector<ColumnEntry> readColumnsFile(const std::string &path);
