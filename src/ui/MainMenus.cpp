@@ -99,6 +99,17 @@ void MainMenus::buildToolsMenu(QMainWindow &window)
     m_actions.makeBand = addAction(m_tools, QStringLiteral("Make <&BAND> from <FREQ>"));
     m_actions.makeFrequency = addAction(m_tools, QStringLiteral("Make <FRE&Q> from <BAND>"));
     m_actions.convertDeprecatedModes = addAction(m_tools, QStringLiteral("Con&vert Deprecated Modes"));
+    m_tools->addSeparator();
+    m_actions.upperCall = addAction(m_tools, QStringLiteral("Make <CALL> &Uppercase"));
+    m_actions.lowerCall = addAction(m_tools, QStringLiteral("Make <CALL> &Lowercase"));
+    m_actions.addColumns
+        = addAction(m_tools, QStringLiteral("Add Multiple &Columns..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_tools->addSeparator();
+    m_actions.fixTime
+        = addAction(m_tools, QStringLiteral("Fix Time &values..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_actions.timeOnFromOff = addAction(m_tools, QStringLiteral("Set <TIME_ON> = <TIME_OFF>"));
+    m_actions.timeOffFromOn = addAction(m_tools, QStringLiteral("Set <TIME_OFF> = <TIME_ON>"));
+    m_actions.sortChronologically = addAction(m_tools, QStringLiteral("&Sort by QSO Date and Time"));
 }
 
 void MainMenus::buildToolBars(QMainWindow &window)

@@ -12,6 +12,7 @@
 #include "ui/QtHost.h"
 #include "ui/SearchCommands.h"
 #include "ui/SettingsCommands.h"
+#include "ui/StructureCommands.h"
 #include "ui/ToolCommands.h"
 
 #include <QAction>
@@ -54,6 +55,9 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_search->connectActions(m_menus->actions());
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
     m_gridMenus->setToolCommands(m_tools, m_search);
+    auto *structure = new StructureCommands(*m_document, *m_tools, *m_model, *m_view, *this, this);
+    structure->connectActions(m_menus->actions());
+    m_gridMenus->setStructureCommands(structure);
     m_document->journal().setColumnWidthSource(
         [this](int column) { return m_view->tableColumnWidth(column); });
     connectHost();
