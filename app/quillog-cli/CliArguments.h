@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillog::cli
@@ -14,17 +14,15 @@ struct CliArguments {
     std::string command;
     std::vector<std::string> paths;
     std::set<std::string> flags;
-    /// Options with a value, written "--name=value" or "--name value", by name ("--separator").
-    std::map<std::string, std::string> values;
+    /// The values of options that take one, in order: "--step" may stand several times.
+    std::vector<std::pair<std::string, std::string>> values;
     std::string error; ///< set when the line cannot be understood
 
     bool has(const std::string &flag) const { return flags.count(flag) != 0; }
-    /// The option's value; empty when it was not given.
-    std::string value(const std::string &name) const
-    {
-        const auto found = values.find(name);
-        return found == values.end() ? std::string() : found->second;
-    }
+    /// Every value given to the option, in order.
+    std::vector<std::string> valuesOf(const std::string &option) const;
+    /// The last value given to the option, empty when it was not given.
+    std::string value(const std::string &option) const;
 };
 
 CliArguments parseArguments(int argc, char **argv);
