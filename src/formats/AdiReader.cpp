@@ -140,6 +140,12 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
+// After a stop the rows sized for records never read would be empty QSOs that a save would meet.
+void dropRowsNeverRead(LogTable &table, int firstRow, int rowsRead)
+{
+    table.setRowCount(firstRow + rowsRead);
+}
+
 AdiReadResult resultOf(const Collected &collected, const Filled &filled)
 {
     AdiReadResult result;
@@ -208,6 +214,7 @@ AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    dropRowsNeverRead(table, 1, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }
@@ -243,6 +250,7 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    dropRowsNeverRead(table, oldRows, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }

@@ -156,6 +156,8 @@ AdiReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
     AdiReadResult result;
     result.records = collected.records;
     result.recordsRead = fillRows(text, filled, collected, progress);
+    // The rows of records a stop kept from being read are not QSOs.
+    filled.setRowCount(result.recordsRead + 1);
     progress.setLabel("Filling the grid ...");
     result.ok = true;
     result.stopped = result.recordsRead < result.records;
