@@ -3,6 +3,7 @@
 
 #include "check/InvalidQsoNavigation.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/Host.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -110,16 +111,26 @@ void Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> 
     m_slots[slotIndex(slot)] = false;
 }
 
-// A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
-// command, No goes on, Cancel ends it.
-bool Document::mayReplaceLog()
+Answer Document::askToSave(const char *question)
 {
     if (!m_logOpen || !isModified())
+        return Answer::No;
+    return m_host.message(BoxKind::Question, question, BoxButtons::YesNoCancel);
+}
+
+// A command that replaces the open log first offers to save unsaved changes: Yes saves and goes on
+// once nothing is left unsaved (a cancelled, failed or stopped save, or one that rejected QSOs, ends
+// the command), No goes on, Cancel ends it.
+bool Document::mayReplaceLog()
+{
+    switch (askToSave(reloadQuestion)) {
+    case Answer::Yes:
+        return saveTo(m_needsNewName, false) && !isModified();
+    case Answer::No:
         return true;
-    const Answer answer = m_host.message(BoxKind::Question, reloadQuestion, BoxButtons::YesNoCancel);
-    if (answer == Answer::Yes && saveTo(m_needsNewName, false))
-        m_journal.markSaved();
-    return answer == Answer::No;
+    default:
+        return false;
+    }
 }
 
 LogFileType Document::fileType(const std::string &path)
@@ -146,19 +157,14 @@ void Document::open()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
-    if (!path)
-        return;
-    m_currentPath = *path;
-    if (!isAdifOrWarn(m_currentPath))
-        return;
-    if (m_recent.add(m_currentPath, m_store))
-        m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    if (const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "", currentFolder() }))
+        openAdif(absolutePath(*path));
 }
 
-void Document::openPath(const std::string &path)
+void Document::openPath(const std::string &given)
 {
+    // The recent files and the title name the file the same way whatever the working folder was.
+    const std::string path = absolutePath(given);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         if (m_recent.remove(path, m_store))
@@ -168,12 +174,18 @@ void Document::openPath(const std::string &path)
     }
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    m_currentPath = path;
-    if (!isAdifOrWarn(m_currentPath))
+    openAdif(path);
+}
+
+// The chosen file becomes the open log only when it passes the type test: a refused file is never
+// the current path, so a later Save cannot write over it.
+void Document::openAdif(const std::string &path)
+{
+    if (!isAdifOrWarn(path))
         return;
-    if (m_recent.add(m_currentPath, m_store))
+    if (m_recent.add(path, m_store))
         m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    load(LoadKind::Replace, path);
 }
 
 void Document::openRecent(int commandId)
@@ -185,38 +197,41 @@ void Document::openRecent(int commandId)
 
 void Document::reload()
 {
-    if (refuseWhenBusy() || !mayReplaceLog())
+    if (refuseWhenBusy())
+        return;
+    // Yes saves and ends the command: the operator sees the saved log, not the file read again.
+    const Answer answer = askToSave(reloadQuestion);
+    if (answer == Answer::Yes)
+        saveTo(m_needsNewName, false);
+    if (answer != Answer::No)
         return;
     if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Replace);
+        load(LoadKind::Replace, m_currentPath);
 }
 
 void Document::merge()
 {
     if (refuseWhenBusy())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
-    if (!path)
-        return;
-    m_currentPath = *path;
-    if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Merge);
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "", currentFolder() });
+    // The merged file joins the open log, which keeps its own name.
+    if (path && isAdifOrWarn(*path))
+        load(LoadKind::Merge, *path);
 }
 
 void Document::import()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importFilter, "", currentFolder() });
     if (!path)
         return;
-    m_currentPath = *path;
-    switch (fileType(m_currentPath)) {
+    switch (fileType(*path)) {
     case LogFileType::TypeAdif:
         m_host.message(BoxKind::Warning, adifForImportMessage);
         return;
     case LogFileType::TypeAdx:
-        load(LoadKind::Import);
+        load(LoadKind::Import, *path);
         return;
     default:
         m_host.message(BoxKind::Warning, "Quillog cannot import this kind of log yet.");
@@ -224,12 +239,15 @@ void Document::import()
     }
 }
 
-void Document::load(LoadKind kind)
+void Document::load(LoadKind kind, const std::string &path)
 {
+    if (kind != LoadKind::Merge)
+        m_currentPath = path;
     // A UTF-16 log is read from a UTF-8 copy, deleted once the worker is done with it.
-    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
+    Utf8Copy copy = m_wideSource ? makeUtf8Copy(path) : Utf8Copy(path, false);
     AdiReadResult result;
     const AdiReadOptions options { m_settings.ignoreBracket };
+    m_merging = kind == LoadKind::Merge;
     runInSlot(kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
         switch (kind) {
         case LoadKind::Replace:
@@ -243,6 +261,7 @@ void Document::load(LoadKind kind)
             break;
         }
     });
+    m_merging = false;
     finishLoad(result, kind);
 }
 
@@ -260,12 +279,19 @@ void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
     m_host.tableReset();
     refreshCount();
     m_host.statusChanged(0, "Ready");
-    if (kind != LoadKind::Merge)
+    if (kind != LoadKind::Merge) {
         refreshTitle();
-    m_journal.clear();
+        m_journal.clear();
+    } else if (result.ok) {
+        // The merged QSOs exist only here, and the records before the merge no longer fit the table
+        // (a column snapshot would blank the merged rows), so the history ends but the log is unsaved.
+        m_journal.clear();
+        m_journal.markUnsaved();
+    }
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
-    // for a name.
-    m_needsNewName = kind != LoadKind::Replace || result.stopped;
+    // for a name. A merge that found nothing changed nothing.
+    if (kind != LoadKind::Merge || result.ok)
+        m_needsNewName = kind != LoadKind::Replace || result.stopped;
     if (result.ok && result.stopped) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
@@ -335,7 +361,8 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     warnAboutMissingColumns();
     std::string path = m_currentPath;
     if (askForName) {
-        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveFilter, "adi" });
+        const auto chosen
+            = m_host.chooseFileToSave({ "Save ADIF File", saveFilter, "adi", proposedSaveName() });
         if (!chosen)
             return false;
         path = *chosen;
@@ -359,14 +386,16 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         m_host.message(BoxKind::Warning, result.message);
         return false;
     }
-    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved.
+    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved. QSOs the checks
+    // rejected are not in the file and exist only in the grid, so the log stays modified.
     if (!selectionOnly) {
         if (m_needsNewName && askForName) {
             m_currentPath = path;
             m_needsNewName = false;
             refreshTitle();
         }
-        m_journal.markSaved();
+        if (result.errors.empty())
+            m_journal.markSaved();
     }
     reportSave(result, !adx);
     return true;
@@ -438,6 +467,24 @@ UndoEffect Document::redo()
     if (effect.rowsChanged)
         refreshCount();
     return effect;
+}
+
+std::string Document::currentFolder() const
+{
+    return m_currentPath.empty() ? std::string()
+                                 : std::filesystem::path(m_currentPath).parent_path().string();
+}
+
+// The log's own name; a log imported from another format is proposed as ADIF beside its source.
+std::string Document::proposedSaveName() const
+{
+    if (m_currentPath.empty())
+        return {};
+    std::filesystem::path path(m_currentPath);
+    const std::string extension = toUpper(path.extension().string());
+    if (extension != ".ADI" && extension != ".ADIF" && extension != ".ADX")
+        path.replace_extension(".adi");
+    return path.string();
 }
 
 std::string Document::title() const

@@ -77,6 +77,8 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// True while a merge's worker runs (the grid keeps its shape; other loads start it afresh).
+    bool isMerging() const { return m_merging; }
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -90,10 +92,13 @@ private:
 
     bool refuseWhenBusy();
     void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    Answer askToSave(const char *question);
     bool mayReplaceLog();
+    void openAdif(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
-    void load(LoadKind kind);
+    /// Reads path into the table; Replace and Import make it the current path.
+    void load(LoadKind kind, const std::string &path);
     void finishLoad(const AdiReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
@@ -101,6 +106,8 @@ private:
     void warnAboutMissingColumns();
     void addRowNumbers();
     void refreshTitle();
+    std::string currentFolder() const;
+    std::string proposedSaveName() const;
     void refreshCount();
 
     Host &m_host;
@@ -118,6 +125,7 @@ private:
     bool m_logOpen = false;
     bool m_needsNewName = false;
     bool m_invalidFound = false;
+    bool m_merging = false;
     int m_invalidCursor = 0;
 };
 

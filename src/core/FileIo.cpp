@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -21,6 +22,21 @@ std::string systemError(const std::string &path)
 }
 
 } // namespace
+
+std::string absolutePath(const std::string &path)
+{
+    if (path.empty())
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        return path;
+    std::string normal = absolute.lexically_normal().string();
+    // "folder/" and "folder" name the same place; keep the root's own slash.
+    if (normal.size() > 1 && normal.back() == '/')
+        normal.pop_back();
+    return normal;
+}
 
 FileBytes readFileBytes(const std::string &path)
 {

@@ -18,6 +18,10 @@ struct FileBytes {
 /// Reads a whole file with one read into a large buffer.
 FileBytes readFileBytes(const std::string &path);
 
+/// The path made absolute against the working folder, with "." and ".." steps taken out; symbolic
+/// links are kept as named. An empty path stays empty.
+std::string absolutePath(const std::string &path);
+
 /// Writes a file safely: the bytes go to a new file beside the target, which replaces the target only
 /// when commit() succeeds. A failed or abandoned write leaves the previous file as it was.
 class SafeFile
