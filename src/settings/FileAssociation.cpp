@@ -27,6 +27,13 @@ std::string mimeTypeEntry(std::string_view type, std::string_view pattern)
     return text;
 }
 
+std::string failedToolsMessage(const std::string &tools)
+{
+    return "The desktop could not be told about the ADIF file types: " + tools
+        + " failed or is not installed (package shared-mime-info, xdg-utils). Files ending in .adi and "
+          ".adif may not open with Quillog yet.";
+}
+
 bool hasControlCharacter(std::string_view text)
 {
     for (const char c : text) {
@@ -87,6 +94,11 @@ std::string FileAssociation::desktopFilePath() const
     return m_dataHome + "/applications/" + std::string(desktopFileName);
 }
 
+std::string FileAssociation::iconPath() const
+{
+    return m_dataHome + "/icons/hicolor/scalable/apps/" + std::string(iconFileName);
+}
+
 std::string FileAssociation::mimePackageText()
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -114,10 +126,20 @@ bool FileAssociation::install()
         return fail("The program path cannot be used in a desktop entry: " + m_programPath);
     if (!writeFile(mimePackagePath(), mimePackageText()) || !writeFile(desktopFilePath(), desktopEntryText()))
         return false;
-    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    // The icon is a nicety: without it the desktop shows a generic one.
+    if (!m_iconSvg.empty())
+        writeFile(iconPath(), m_iconSvg);
+    m_error.clear();
+    std::string failed;
+    if (!m_runner({ "update-mime-database", m_dataHome + "/mime" }))
+        failed = "update-mime-database";
+    // Only some desktops keep this cache; without the program the entry is found all the same.
     m_runner({ "update-desktop-database", m_dataHome + "/applications" });
-    m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
-        std::string(adifMimeType) });
+    if (!m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
+            std::string(adifMimeType) }))
+        failed += failed.empty() ? "xdg-mime" : " and xdg-mime";
+    if (!failed.empty())
+        return fail(failedToolsMessage(failed));
     return true;
 }
 
@@ -127,11 +149,12 @@ bool FileAssociation::remove()
     if (m_dataHome.empty())
         return fail("No folder for the user's data: neither XDG_DATA_HOME nor HOME is set.");
     std::error_code error;
-    for (const std::string &path : { desktopFilePath(), mimePackagePath() }) {
+    for (const std::string &path : { desktopFilePath(), mimePackagePath(), iconPath() }) {
         if (!fs::remove(path, error) && error)
             fail("Cannot delete " + path + ": " + error.message());
     }
-    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    if (!m_runner({ "update-mime-database", m_dataHome + "/mime" }) && m_error.empty())
+        fail(failedToolsMessage("update-mime-database"));
     m_runner({ "update-desktop-database", m_dataHome + "/applications" });
     return m_error.empty();
 }

@@ -15,6 +15,7 @@ namespace quillog::ui
 {
 
 ProgressWindow::ProgressWindow(QWidget *parent)
+    // A title but no minimise, maximise or close buttons: Stop is the one way out.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_label(new QLabel(this))
     , m_bar(new QProgressBar(this))
@@ -42,6 +43,8 @@ ProgressWindow::ProgressWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addLayout(row);
+    // A window of fixed size offers the window manager nothing to maximise.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ProgressWindow::setLabel(const QString &text)

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -31,6 +32,14 @@ namespace
 std::string programFolder()
 {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string programIconSvg()
+{
+    QFile icon(QStringLiteral(":/icons/quillog.svg"));
+    if (!icon.open(QIODevice::ReadOnly))
+        return {};
+    return icon.readAll().toStdString();
 }
 
 } // namespace
@@ -64,9 +73,13 @@ void SettingsCommands::showOptions()
     OptionsDialog dialog(model, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    association.setIconSvg(programIconSvg());
     const OptionsAccepted accepted = model.accept(m_store, association);
     if (!accepted.message.empty())
         m_host.message(BoxKind::Information, accepted.message);
+    // A failed registration must not pass for a done one.
+    if (!accepted.associationDone)
+        m_host.message(BoxKind::Warning, accepted.associationError);
     m_document.reloadSettings();
     Q_EMIT settingsChanged();
 }
