@@ -60,8 +60,6 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswerer::answer);
         m_timer.start(20);
     }
-    QString directory; ///< where the dialog opened
-
 private:
     void answer()
     {
@@ -69,7 +67,6 @@ private:
             auto *dialog = qobject_cast<QFileDialog *>(widget);
             if (dialog == nullptr || !dialog->isVisible())
                 continue;
-            directory = dialog->directory().absolutePath();
             dialog->selectFile(m_path);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             m_timer.stop();
