@@ -3,7 +3,7 @@
 
 #include "UiTestSupport.h"
 #include "WindowFixture.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/ClipboardGlue.h"
 #include "ui/DocumentCommands.h"

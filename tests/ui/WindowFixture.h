@@ -2,7 +2,7 @@
 #pragma once
 
 #include "UiTestSupport.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/GridMenus.h"
 #include "ui/GridView.h"
@@ -60,6 +60,7 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswerer::answer);
         m_timer.start(20);
     }
+
 private:
     void answer()
     {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
-#include "core/LogFileType.h"
 #include "core/LogTable.h"
-#include "core/RecentFiles.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/LogSaver.h"
+#include "document/Host.h"
+#include "formats/LogFileType.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -91,7 +91,10 @@ private:
     enum class LoadKind { Replace, Merge, Import };
 
     bool refuseWhenBusy();
-    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
+    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// The error box after a worker threw: what failed and why; the log stays as it was.
+    void reportWorkerFailure(const std::string &what, const std::string &failure);
     Answer askToSave(const char *question);
     bool mayReplaceLog();
     void openAdif(const std::string &path);
@@ -99,12 +102,11 @@ private:
     bool isAdifOrWarn(const std::string &path);
     /// Reads path into the table; Replace and Import make it the current path.
     void load(LoadKind kind, const std::string &path);
-    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
-    void addRowNumbers();
     void refreshTitle();
     std::string currentFolder() const;
     std::string proposedSaveName() const;
@@ -120,6 +122,7 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;
