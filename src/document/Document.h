@@ -13,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <optional>
 #include <string>
 
 namespace quillog
@@ -79,6 +80,11 @@ public:
     bool isBusy() const;
     /// True while a merge's worker runs (the grid keeps its shape; other loads start it afresh).
     bool isMerging() const { return m_merging; }
+    /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
+    bool refuseWhenBusy();
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
+    /// the busy message while another worker runs, and after an error box naming `what` when it threw.
+    bool runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -90,7 +96,6 @@ public:
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    bool refuseWhenBusy();
     /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
     std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     /// The error box after a worker threw: what failed and why; the log stays as it was.
@@ -105,6 +110,8 @@ private:
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
+    bool mayOverwrite(const std::string &path, SaveOptions &options);
+    void rememberDiskFile(const std::string &path);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
@@ -122,6 +129,10 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    // The file the table was last read from or saved to, as it was then: a save over it asks first
+    // when another program has changed it since.
+    std::string m_diskPath;
+    std::optional<FileStamp> m_diskStamp;
     LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
