@@ -66,6 +66,9 @@ void MainMenus::buildFileMenu(QMainWindow &window)
     m_recent = menu->addMenu(QStringLiteral("&Recent Files"));
     menu->addSeparator();
     m_actions.exit = addAction(menu, QStringLiteral("E&xit"));
+    // The desktop's Quit key besides the window's own close key.
+    m_actions.exit->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4) });
+    m_actions.exit->setMenuRole(QAction::QuitRole);
 }
 
 void MainMenus::buildEditMenu(QMainWindow &window)
@@ -198,8 +201,9 @@ void MainMenus::rebuildRecentFiles(const RecentFiles &recent)
 {
     m_recent->clear();
     for (int index = recent.count() - 1; index >= 0; --index) {
-        const QString path = QFile::decodeName(recent.pathAt(index).c_str());
-        QAction *action = m_recent->addAction(path);
+        QString path = QFile::decodeName(recent.pathAt(index).c_str());
+        // An "&" of the path is text, not the mark of a menu key.
+        QAction *action = m_recent->addAction(path.replace(QLatin1Char('&'), QStringLiteral("&&")));
         const int commandId = RecentFiles::firstCommandId + index;
         connect(action, &QAction::triggered, this, [this, commandId] { Q_EMIT recentFileChosen(commandId); });
     }
