@@ -114,14 +114,6 @@ void warnLines(const std::string &path, std::string_view text)
     }
 }
 
-int filledCells(const LogTable &table, int column)
-{
-    int count = 0;
-    for (int row = 1; row < table.rowCount(); ++row)
-        count += table.text(row, column).empty() ? 0 : 1;
-    return count;
-}
-
 int info(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
@@ -132,9 +124,10 @@ int info(const CliArguments &arguments)
         return ExitFailure;
     std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
         table.columnCount());
+    const std::vector<int> filled = table.filledCellCounts();
     for (int column = 0; column < table.columnCount(); ++column) {
         const std::string name(table.text(0, column));
-        std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
+        std::printf("  %-24s %d\n", name.c_str(), filled[static_cast<std::size_t>(column)]);
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
     std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);

@@ -270,6 +270,18 @@ void LogTable::deleteAllQsoRows()
         setRowCount(1);
 }
 
+std::vector<int> LogTable::filledCellCounts() const
+{
+    // Row by row: the cells of a row lie together, those of a column do not.
+    std::vector<int> counts(static_cast<std::size_t>(m_columns), 0);
+    for (std::size_t row = 1; row < m_rows.size(); ++row) {
+        const Cell *cells = m_rows[row].cells;
+        for (int column = 0; column < m_columns; ++column)
+            counts[static_cast<std::size_t>(column)] += cells[column].size != 0 ? 1 : 0;
+    }
+    return counts;
+}
+
 int LogTable::findColumn(std::string_view name) const
 {
     for (int column = 0; column < m_columns; ++column) {

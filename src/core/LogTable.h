@@ -85,6 +85,9 @@ public:
     /// Removes every QSO row; the header row stays.
     void deleteAllQsoRows();
 
+    /// For each column, how many QSO rows have a non-empty cell in it.
+    std::vector<int> filledCellCounts() const;
+
     /// The first column whose header equals name byte for byte; -1 when none does.
     int findColumn(std::string_view name) const;
     /// Writes each row's number into column 0.

@@ -6,10 +6,10 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "formats/AdiScanner.h"
+#include "formats/FieldColumns.h"
 #include "formats/ReadLimits.h"
 #include "formats/RecordWalk.h"
 
-#include <unordered_map>
 #include <utility>
 
 namespace quillog
@@ -17,37 +17,6 @@ namespace quillog
 
 namespace
 {
-
-// Field names, upper-cased, mapped to their table columns. Records of one log mostly repeat the same
-// fields in the same order, so the column of the n-th field of the last record is tried first.
-class FieldColumns
-{
-public:
-    int find(std::string_view name, std::size_t ordinal)
-    {
-        if (ordinal < m_recent.size() && m_recent[ordinal].first == name)
-            return m_recent[ordinal].second;
-        m_key.assign(name);
-        for (char &c : m_key)
-            c = toUpperAscii(c);
-        const auto found = m_columns.find(m_key);
-        const int column = found == m_columns.end() ? -1 : found->second;
-        if (column >= 0) {
-            if (ordinal >= m_recent.size())
-                m_recent.resize(ordinal + 1);
-            m_recent[ordinal] = { name, column };
-        }
-        return column;
-    }
-
-    /// Adds a name unless it is known; false when it was.
-    bool add(std::string name, int column) { return m_columns.emplace(std::move(name), column).second; }
-
-private:
-    std::unordered_map<std::string, int> m_columns;
-    std::vector<std::pair<std::string_view, int>> m_recent;
-    std::string m_key;
-};
 
 // First pass: the records and the field names not yet known, upper-cased.
 CollectedNames collectNames(
@@ -193,7 +162,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {
         const std::string_view header = table.text(0, column);
         if (!header.empty() && header != "#")
-            columns.add(std::string(header), column);
+            columns.add(header, column);
     }
     const int oldColumns = table.columnCount();
     const int oldRows = std::max(table.rowCount(), 1);

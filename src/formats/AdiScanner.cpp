@@ -31,6 +31,23 @@ bool isFieldName(std::string_view name)
     return true;
 }
 
+// "EOR" or "EOH" in any letter case; checked on every tag, so without a call.
+bool isMarkerNamed(std::string_view name, char last)
+{
+    return name.size() == 3 && toUpperAscii(name[0]) == 'E' && toUpperAscii(name[1]) == 'O'
+        && toUpperAscii(name[2]) == last;
+}
+
+bool isEndOfRecord(std::string_view name)
+{
+    return isMarkerNamed(name, 'R');
+}
+
+bool isMarker(std::string_view name)
+{
+    return isMarkerNamed(name, 'R') || isMarkerNamed(name, 'H');
+}
+
 bool isContinuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
@@ -104,10 +121,10 @@ bool AdiScanner::endsCleanly(std::size_t pos) const
 std::string_view AdiScanner::takeValue(std::size_t start, unsigned long long length)
 {
     const std::size_t size = m_text.size();
-    const std::size_t endOfRecord = nextEndOfRecord(start);
     if (length > size - start) {
         // A length that runs past the end of the text is wrong, unless this is the last value and the
         // file was cut short: then the value keeps what there is.
+        const std::size_t endOfRecord = nextEndOfRecord(start);
         if (endOfRecord == size)
             ++m_truncated;
         return m_text.substr(start, endOfRecord - start);
@@ -115,6 +132,8 @@ std::string_view AdiScanner::takeValue(std::size_t start, unsigned long long len
     const std::size_t byBytes = start + static_cast<std::size_t>(length);
     if (endsCleanly(byBytes))
         return m_text.substr(start, byBytes - start);
+    // The end of the record is sought only now: a sound value needs no second look at its record.
+    const std::size_t endOfRecord = nextEndOfRecord(start);
     // Some programs count a UTF-8 value's length in characters. A character reading that stops where a
     // value ends is what was meant. It is not sought past the record, which bounds the work to what
     // the value then consumes.
@@ -151,7 +170,7 @@ AdiScanner::Token AdiScanner::next(AdiField &field)
         }
         if (m_text[pos] == '>') {
             m_pos = pos + 1;
-            if (equalsIgnoreCase(name, "EOR"))
+            if (isEndOfRecord(name))
                 return endRecord();
             continue;
         }
@@ -174,9 +193,9 @@ AdiScanner::Token AdiScanner::next(AdiField &field)
             continue;
         }
         // The markers keep their meaning when written with a length.
-        if (equalsIgnoreCase(name, "EOR") || equalsIgnoreCase(name, "EOH")) {
+        if (isMarker(name)) {
             m_pos = close + 1;
-            if (equalsIgnoreCase(name, "EOR"))
+            if (isEndOfRecord(name))
                 return endRecord();
             continue;
         }

@@ -6,11 +6,11 @@
 #include "core/Progress.h"
 #include "formats/AdxScanner.h"
 #include "formats/AdxText.h"
+#include "formats/FieldColumns.h"
 #include "formats/ReadLimits.h"
 #include "formats/RecordWalk.h"
 
 #include <cstdint>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,47 +20,23 @@ namespace quillog
 namespace
 {
 
-using ColumnMap = std::unordered_map<std::string, int>;
-
-// Finds the column of a field. Records of one log mostly repeat the same elements in the same order,
-// so the n-th element of the last record is compared first, which spares building the name.
-class ColumnFinder
+// The column of a field: an element by its name as written, which spares building it; user-defined
+// and application fields by their full name.
+int columnOf(FieldColumns &columns, const AdxField &field, std::size_t ordinal)
 {
-public:
-    explicit ColumnFinder(const ColumnMap &columns)
-        : m_columns(columns)
-    {
-    }
-
-    int find(const AdxField &field, std::size_t ordinal)
-    {
-        const bool element = field.kind == AdxField::Kind::Element;
-        if (element && ordinal < m_recent.size() && m_recent[ordinal].first == field.element)
-            return m_recent[ordinal].second;
-        const auto found = m_columns.find(adxFieldName(field));
-        const int column = found == m_columns.end() ? -1 : found->second;
-        if (element && column >= 0) {
-            if (ordinal >= m_recent.size())
-                m_recent.resize(ordinal + 1);
-            m_recent[ordinal] = { field.element, column };
-        }
-        return column;
-    }
-
-private:
-    const ColumnMap &m_columns;
-    std::vector<std::pair<std::string_view, int>> m_recent;
-};
+    if (field.kind == AdxField::Kind::Element)
+        return columns.find(field.element, ordinal);
+    return columns.find(adxFieldName(field), ordinal);
+}
 
 // First pass: the records and the field names (user-defined and application fields by their full name).
-CollectedNames collectNames(std::string_view text, ColumnMap &known, Progress &progress)
+CollectedNames collectNames(std::string_view text, FieldColumns &columns, Progress &progress)
 {
-    ColumnFinder columns(known);
     return collectFieldNames<AdxScanner, AdxField>(
         text, 0, progress,
-        [&](const AdxField &field, std::size_t ordinal) { return columns.find(field, ordinal); },
+        [&](const AdxField &field, std::size_t ordinal) { return columnOf(columns, field, ordinal); },
         [](const AdxField &field) { return adxFieldName(field); },
-        [&](const std::string &name, int column) { return known.emplace(name, column).second; });
+        [&](const std::string &name, int column) { return columns.add(name, column); });
 }
 
 void setValue(LogTable &table, int row, int column, std::string_view raw)
@@ -73,18 +49,17 @@ void setValue(LogTable &table, int row, int column, std::string_view raw)
 
 // Second pass: fills rows 1 onwards, one per record; the first of two equal fields counts. Returns the
 // number of records whose values reached the table.
-int fillRows(std::string_view text, LogTable &table, const ColumnMap &known, int records, Progress &progress)
+int fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int records, Progress &progress)
 {
     PercentReporter percent(progress, "Reading file ...");
     percent.report(0, text.size());
-    std::vector<int> filledInRow(known.size(), -1);
-    ColumnFinder columns(known);
+    std::vector<int> filledInRow(columns.size(), -1);
     AdxScanner scanner(text);
     int read = 0;
     walkRecords<AdxScanner, AdxField>(
         scanner, text.size(), progress, percent,
         [&](const AdxField &field, std::size_t ordinal) {
-            const int column = columns.find(field, ordinal);
+            const int column = columnOf(columns, field, ordinal);
             if (column < 0)
                 return false; // a nameless field
             const int row = 1 + read;
@@ -120,8 +95,8 @@ ReadResult outOfMemory()
 ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 {
     const std::string_view text(bytes.data(), bytes.size());
-    ColumnMap known;
-    const CollectedNames collected = collectNames(text, known, progress);
+    FieldColumns columns;
+    const CollectedNames collected = collectNames(text, columns, progress);
     if (collected.stopped || collected.records == 0)
         return failure({}, collected.stopped);
 
@@ -142,7 +117,7 @@ ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 
     ReadResult result;
     result.records = collected.records;
-    result.recordsRead = fillRows(text, filled, known, collected.records, progress);
+    result.recordsRead = fillRows(text, filled, columns, collected.records, progress);
     // The rows of records a stop kept from being read are not QSOs.
     filled.setRowCount(result.recordsRead + 1);
     progress.setLabel("Filling the grid ...");
