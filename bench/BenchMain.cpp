@@ -137,10 +137,19 @@ int run(const std::string &path, int runs)
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--generate") == 0) {
-        std::ofstream(argv[3], std::ios::binary) << bench::generateAdiLog(std::atoi(argv[2]));
+    static constexpr const char *usage = "[--qsos N] [--runs R] [FILE] | --generate N FILE";
+    if (argc > 1 && std::strcmp(argv[1], "--generate") == 0) {
+        const int qsos = argc == 4 ? std::atoi(argv[2]) : 0;
+        if (qsos <= 0) {
+            bench::BenchArguments wrong;
+            wrong.error = "--generate needs a positive number and a file";
+            return bench::printUsage("quillog-bench", wrong, usage);
+        }
+        std::ofstream(argv[3], std::ios::binary) << bench::generateAdiLog(qsos);
         return 0;
     }
     const bench::BenchArguments arguments = bench::parseBenchArguments(argc, argv);
+    if (arguments.help || !arguments.error.empty())
+        return bench::printUsage("quillog-bench", arguments, usage);
     return run(bench::benchLogPath(arguments), arguments.runs);
 }

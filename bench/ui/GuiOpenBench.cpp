@@ -41,6 +41,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const quillog::bench::BenchArguments arguments = quillog::bench::parseBenchArguments(argc, argv);
+    if (arguments.help || !arguments.error.empty())
+        return quillog::bench::printUsage("quillog-gui-bench", arguments, "[--qsos N] [--runs R] [FILE]");
     const std::string path = quillog::bench::benchLogPath(arguments);
     const int runs = arguments.runs;
     std::vector<double> times;
