@@ -33,6 +33,26 @@ template <typename T> void shift(T *items, int from, int to, int count)
             static_cast<void *>(items + to), items + from, static_cast<std::size_t>(count) * sizeof(T));
 }
 
+// Applies f to each of a row's arrays that are made on first use.
+template <typename R, typename F> void forEachSideArray(R &row, F f)
+{
+    f(row.itemData);
+    f(row.colours);
+}
+
+// Moves a side array into a larger one of the arena; a missing array stays missing.
+template <typename T> bool moveToLarger(Arena &arena, T *&items, int count, int capacity)
+{
+    if (items == nullptr)
+        return true;
+    T *larger = arena.allocate<T>(static_cast<std::size_t>(capacity));
+    if (larger == nullptr)
+        return false;
+    std::copy_n(items, count, larger);
+    items = larger;
+    return true;
+}
+
 } // namespace
 
 bool LogTable::makeRow(Row &row)
@@ -50,15 +70,17 @@ bool LogTable::reserveColumns(int columns)
         return true;
     const int capacity = m_rows.empty() ? columns : std::max(columns, m_capacity + m_capacity / 2 + 4);
     for (Row &row : m_rows) {
-        Cell *cells = m_arena.allocate<Cell>(static_cast<std::size_t>(capacity));
-        std::int32_t *data
-            = row.itemData ? m_arena.allocate<std::int32_t>(static_cast<std::size_t>(capacity)) : nullptr;
-        if (cells == nullptr || (row.itemData && data == nullptr))
+        Row larger = row;
+        larger.cells = m_arena.allocate<Cell>(static_cast<std::size_t>(capacity));
+        if (larger.cells == nullptr)
             return false;
-        std::copy_n(row.cells, m_columns, cells);
-        if (data)
-            std::copy_n(row.itemData, m_columns, data);
-        row = Row { cells, data };
+        std::copy_n(row.cells, m_columns, larger.cells);
+        bool moved = true;
+        forEachSideArray(larger,
+            [&](auto *&items) { moved = moved && moveToLarger(m_arena, items, m_columns, capacity); });
+        if (!moved)
+            return false;
+        row = larger;
     }
     m_capacity = capacity;
     return true;
@@ -95,7 +117,7 @@ bool LogTable::setColumnCount(int columns)
     if (columns > m_columns) {
         for (Row &row : m_rows) {
             zero(row.cells, m_columns, columns);
-            zero(row.itemData, m_columns, columns);
+            forEachSideArray(row, [&](auto *items) { zero(items, m_columns, columns); });
         }
     }
     m_columns = columns;
@@ -158,7 +180,8 @@ std::optional<Colour> LogTable::backgroundColour(int row, int column) const
 {
     if (!contains(row, column))
         return std::nullopt;
-    const std::uint32_t colour = cell(row, column).colour;
+    const std::uint32_t *colours = m_rows[static_cast<std::size_t>(row)].colours;
+    const std::uint32_t colour = colours != nullptr ? colours[column] : 0u;
     if ((colour & colourPresent) == 0)
         return std::nullopt;
     return colour & 0xFFFFFFu;
@@ -168,7 +191,15 @@ bool LogTable::setBackgroundColour(int row, int column, std::optional<Colour> co
 {
     if (!contains(row, column))
         return false;
-    cell(row, column).colour = colour ? ((*colour & 0xFFFFFFu) | colourPresent) : 0u;
+    Row &r = m_rows[static_cast<std::size_t>(row)];
+    if (r.colours == nullptr) {
+        if (!colour)
+            return true;
+        r.colours = m_arena.allocate<std::uint32_t>(static_cast<std::size_t>(m_capacity));
+        if (r.colours == nullptr)
+            return false;
+    }
+    r.colours[column] = colour ? ((*colour & 0xFFFFFFu) | colourPresent) : 0u;
     return true;
 }
 
@@ -207,8 +238,10 @@ int LogTable::insertColumn(std::string_view heading, int position)
     for (Row &row : m_rows) {
         shift(row.cells, position, position + 1, m_columns - position);
         zero(row.cells, position, position + 1);
-        shift(row.itemData, position, position + 1, m_columns - position);
-        zero(row.itemData, position, position + 1);
+        forEachSideArray(row, [&](auto *items) {
+            shift(items, position, position + 1, m_columns - position);
+            zero(items, position, position + 1);
+        });
     }
     ++m_columns;
     if (m_lastSortColumn >= position)
@@ -240,7 +273,7 @@ bool LogTable::deleteColumn(int column)
         return false;
     for (Row &row : m_rows) {
         shift(row.cells, column + 1, column, m_columns - column - 1);
-        shift(row.itemData, column + 1, column, m_columns - column - 1);
+        forEachSideArray(row, [&](auto *items) { shift(items, column + 1, column, m_columns - column - 1); });
     }
     --m_columns;
     if (column < m_fixedColumns)
@@ -487,14 +520,17 @@ void LogTable::compact()
                 const std::string_view stored = fresh.store({ old.data, old.size });
                 if (stored.data() == nullptr && old.size != 0)
                     return;
-                copy.cells[column] = Cell { stored.data(), old.size, old.colour };
+                copy.cells[column] = Cell { stored.data(), old.size };
             }
-            if (row.itemData) {
-                copy.itemData = fresh.allocate<std::int32_t>(capacity);
-                if (copy.itemData == nullptr)
-                    return;
-                std::copy_n(row.itemData, capacity, copy.itemData);
-            }
+            copy.itemData = row.itemData;
+            copy.colours = row.colours;
+            bool moved = true;
+            forEachSideArray(copy, [&](auto *&items) {
+                moved = moved
+                    && moveToLarger(fresh, items, static_cast<int>(capacity), static_cast<int>(capacity));
+            });
+            if (!moved)
+                return;
         }
         rows.push_back(copy);
     }

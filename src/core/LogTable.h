@@ -126,14 +126,16 @@ public:
     void setTextView(int row, int column, std::string_view text);
 
 private:
-    struct Cell {
+    // 12 bytes without padding: the cells of a large log are most of its memory, and every fresh page
+    // costs a fault. A colour or item data is rare, so it lives in arrays of the row made on first use.
+    struct [[gnu::packed]] Cell {
         const char *data = nullptr;
         std::uint32_t size = 0;
-        std::uint32_t colour = 0; // colourPresent marks a set colour
     };
     struct Row {
         Cell *cells = nullptr;
         std::int32_t *itemData = nullptr; // allocated on first use
+        std::uint32_t *colours = nullptr; // allocated on first use; colourPresent marks a set colour
     };
     static constexpr std::uint32_t colourPresent = 1u << 31;
 
