@@ -11,7 +11,11 @@
 #include "formats/LogSaver.h"
 #include "formats/SaveSettings.h"
 #include "settings/KeyValueStore.h"
+#include "side/RecordFilter.h"
+#include "side/SplitWriter.h"
+#include "tools/RecordInsertion.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <new>
@@ -29,6 +33,9 @@ constexpr const char *nothingToSaveMessage = "Nothing to save.";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
       "column names (CALL, QSO_DATE, etc).";
+constexpr const char *splitCountMessage = "Please enter a valid split count less than the Total QSOs count.";
+constexpr const char *splitDialogFilter
+    = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
 constexpr const char *reloadQuestion
     = "The opened log is modified.\nDo you want to save changes?\n\nYes:\tSaves your "
       "changes\nNo:\tDiscards your changes\nCancel:\tKeeps this log open";
@@ -242,11 +249,12 @@ void Document::import()
         load(LoadKind::Import);
 }
 
-void Document::load(LoadKind kind)
+void Document::load(LoadKind kind, const ReadOptions &filter)
 {
     // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
     const LogReader &reader = *readerFor(kind == LoadKind::Import ? m_fileType : LogFileType::TypeAdif);
-    const ReadOptions options { m_settings.ignoreBracket };
+    ReadOptions options = filter;
+    options.ignoreBracket = m_settings.ignoreBracket;
     // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
     // a merge that fails so is cut back to the rows and columns the log had.
     LogTable fresh;
@@ -271,6 +279,9 @@ void Document::load(LoadKind kind)
     }
     if (result.ok && kind != LoadKind::Merge)
         m_table = std::move(fresh);
+    // The rows a stopped merge prepared for records it did not read are not left empty.
+    if (kind == LoadKind::Merge && result.ok && result.stopped)
+        m_table.setRowCount(std::max(rows, 1) + result.recordsRead);
     finishLoad(result, kind);
 }
 
@@ -353,6 +364,9 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     }
     warnAboutMissingColumns();
     std::string path = m_currentPath;
+    // A log that never had a file (QSOs typed into a fresh window) gets its name now.
+    if (path.empty())
+        askForName = true;
     if (askForName) {
         const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi" });
         if (!chosen)
@@ -379,7 +393,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     }
     // Selected rows saved elsewhere are not the log saved: its edits stay unsaved.
     if (!selectionOnly) {
-        if (m_needsNewName && askForName) {
+        if ((m_needsNewName || m_currentPath.empty()) && askForName) {
             m_currentPath = path;
             m_needsNewName = false;
             refreshTitle();
@@ -398,6 +412,101 @@ void Document::reportSave(const SaveResult &result, bool frequencyWarning)
         = m_host.message(BoxKind::Question, saveReportQuestion(result, frequencyWarning), BoxButtons::YesNo);
     if (answer == Answer::Yes && !result.reportPath.empty())
         m_host.openWithDefaultProgram(result.reportPath);
+}
+
+void Document::openFiltered(const FilterSettings &settings)
+{
+    if (refuseWhenBusy())
+        return;
+    // The filters are read back from the file just written: a write that failed must not leave the read
+    // with stale filters or none.
+    const std::string filterPath = filterFilePath(m_dataFolder);
+    std::string problem;
+    if (!writeFilterDialog(filterPath, settings, problem)) {
+        m_host.message(BoxKind::Warning, problem);
+        return;
+    }
+    const FilterFile filters = readFilterFile(filterPath);
+    if (!filters.ok) {
+        m_host.message(BoxKind::Warning, filters.message);
+        return;
+    }
+    if (!mayReplaceLog())
+        return;
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
+    if (!path)
+        return;
+    choosePath(*path);
+    if (!isAdifOrWarn(m_currentPath))
+        return;
+    if (m_recent.add(m_currentPath, m_store))
+        m_host.recentFilesChanged();
+    ReadOptions filter;
+    filter.keepRecord = RecordFilter(filters.settings).recordTest();
+    load(LoadKind::Replace, filter);
+}
+
+bool Document::beginSplit()
+{
+    if (refuseWhenBusy())
+        return false;
+    if (m_table.rowCount() == 0 || m_table.columnCount() == 0) {
+        m_host.message(BoxKind::Warning, nothingToSaveMessage);
+        return false;
+    }
+    warnAboutMissingColumns();
+    return true;
+}
+
+std::string Document::splitCountProblem(int count) const
+{
+    return count < 0 || count > m_table.qsoCount() ? splitCountMessage : "";
+}
+
+void Document::split(int count)
+{
+    if (const std::string problem = splitCountProblem(count); !problem.empty()) {
+        m_host.message(BoxKind::Warning, problem);
+        return;
+    }
+    FileDialogRequest request { "Save ADIF File", splitDialogFilter, "adi" };
+    request.confirmOverwrite = false; // the parts are written, not the chosen name: asked below
+    const auto target = m_host.chooseFileToSave(request);
+    if (!target)
+        return;
+    reloadDefinitions();
+    const SaveOptions options = saveOptionsFor(m_settings, false);
+    const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
+    const int parts = splitPartCount(m_table, count, options, definitions);
+    if (const auto existing = firstExistingPart(splitTarget(*target), parts)) {
+        if (m_host.message(BoxKind::Question, splitPartsExistQuestion(*existing, parts), BoxButtons::YesNo)
+            != Answer::Yes)
+            return;
+    }
+    SplitResult result;
+    const std::string failure = runInSlot(WorkerSlot::Save, [&](Progress &progress) {
+        result = writeSplit(m_table, count, *target, options, definitions, progress);
+    });
+    if (!failure.empty()) {
+        reportWorkerFailure("Splitting into " + *target, failure);
+        return;
+    }
+    m_host.tableReset();
+    if (!result.save.message.empty())
+        m_host.message(BoxKind::Warning, result.save.message);
+    reportSave(result.save, true);
+}
+
+void Document::addRecord(std::string_view record)
+{
+    appendAdiRecord(m_table, m_journal, record, m_settings.ignoreBracket);
+    m_logOpen = true;
+    // QSOs typed into a window without a log have no file yet: Save asks for one.
+    if (m_currentPath.empty())
+        m_needsNewName = true;
+    m_host.tableReset();
+    refreshCount();
+    refreshTitle();
 }
 
 bool Document::close()

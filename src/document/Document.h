@@ -10,6 +10,7 @@
 #include "formats/LogWriter.h"
 #include "settings/RecentFiles.h"
 #include "settings/Settings.h"
+#include "side/FilterSettings.h"
 
 #include <array>
 #include <atomic>
@@ -38,10 +39,23 @@ public:
     void openPath(const std::string &path);
     void reload();
     void merge();
+    /// Open Filtered after the Filters dialog's OK: writes its settings into filters.xml, then opens a
+    /// log keeping only the QSOs that pass them.
+    void openFiltered(const FilterSettings &settings);
     void import();
     void save();
     void saveAs();
     void saveSelected();
+    /// The first steps of Split: false when a worker runs or there is nothing to save; warns about
+    /// missing required columns. The window then asks for the count.
+    bool beginSplit();
+    /// Split with the count chosen: asks for the target, asks once before replacing existing parts and
+    /// writes the parts in the save slot.
+    void split(int count);
+    /// The warning of a split count larger than the number of QSOs, or empty when the count will do.
+    std::string splitCountProblem(int count) const;
+    /// Adds one QSO typed by hand (ADI fields) as a new last row, as one undoable step.
+    void addRecord(std::string_view record);
     /// Asks about unsaved changes; true when the window may close.
     bool close();
     void openRecent(int commandId);
@@ -77,6 +91,8 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// The refusal of a command while a worker runs: shows it and returns true.
+    bool refuseWhenBusy();
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -88,7 +104,6 @@ public:
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    bool refuseWhenBusy();
     /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
     std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     /// The error box after a worker threw: what failed and why; the log stays as it was.
@@ -99,7 +114,7 @@ private:
     void choosePath(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
-    void load(LoadKind kind);
+    void load(LoadKind kind, const ReadOptions &filter = {});
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);

@@ -21,6 +21,9 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;
     std::string defaultExtension; ///< without the dot; empty for none
+    /// Whether a save dialog asks before the chosen name replaces a file; a command that writes other
+    /// files than the one chosen (the split parts) asks itself.
+    bool confirmOverwrite = true;
 };
 
 /// The four worker slots; at most one worker runs at a time.
@@ -37,7 +40,7 @@ public:
     /// Shows a modal message box with the caption "Quillog" and returns the button pressed.
     virtual Answer message(BoxKind kind, std::string_view text, BoxButtons buttons = BoxButtons::Ok) = 0;
     virtual std::optional<std::string> chooseFileToOpen(const FileDialogRequest &request) = 0;
-    /// Asks before replacing an existing file.
+    /// Asks before replacing an existing file, unless the request says otherwise.
     virtual std::optional<std::string> chooseFileToSave(const FileDialogRequest &request) = 0;
 
     /// Runs work on a worker thread while the modal progress window shows, and returns when it has

@@ -19,6 +19,9 @@ class Progress;
 struct ReadOptions {
     /// Removes every "<" and ">" from the values ("Ignore '<' symbols in content").
     bool ignoreBracket = false;
+    /// Decides, once a record's values stand in its row, whether the record stays (the filtered open).
+    /// A record it turns down leaves no row behind. Empty: every record stays. Called on the worker.
+    std::function<bool(const LogTable &table, int row)> keepRecord = nullptr;
 };
 
 /// The outcome of one read, the same for every format.
@@ -31,6 +34,8 @@ struct ReadResult {
     int records = 0;
     /// Records whose values reached the table (fewer than records after a stop).
     int recordsRead = 0;
+    /// Records that stayed in the table: recordsRead less those a per-record filter turned down.
+    int recordsKept = 0;
     /// Values whose length was counted in characters rather than bytes (ADI only).
     int characterLengthRecoveries = 0;
     /// On failure: the warning the program shows, in the words of the format that failed.

@@ -16,7 +16,9 @@ namespace
 
 constexpr std::size_t flushSize = 4u << 20;
 
-bool writeReport(const std::string &path, const std::vector<std::string> &errors)
+} // namespace
+
+bool writeSaveReport(const std::string &path, const std::vector<std::string> &errors)
 {
     SafeFile file(path);
     if (!file.open())
@@ -27,8 +29,6 @@ bool writeReport(const std::string &path, const std::vector<std::string> &errors
     }
     return file.commit();
 }
-
-} // namespace
 
 SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
     const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress)
@@ -83,7 +83,7 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
     progress.setPercent(100);
     result.ok = true;
     result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
-    if (!result.errors.empty() && writeReport(path + ".log", result.errors))
+    if (!result.errors.empty() && writeSaveReport(path + ".log", result.errors))
         result.reportPath = path + ".log";
     return result;
 }
