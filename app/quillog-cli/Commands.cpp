@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "LogEditCommands.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -22,9 +23,6 @@
 namespace quillog::cli
 {
 
-namespace
-{
-
 // A message on one line: its paragraphs joined by blanks.
 std::string oneLine(std::string text)
 {
@@ -41,7 +39,8 @@ int fail(const std::string &message)
 }
 
 // Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result)
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result,
+    ReadOptions options)
 {
     const ClassifiedLog log = classifyLog(path);
     if (log.reader == nullptr) {
@@ -49,7 +48,6 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
         return false;
     }
     RunningFlag progress;
-    ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
     result = log.reader->readFile(path, log.wideSource, table, options, progress);
     if (result.ok)
@@ -57,6 +55,9 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     fail(path + ": " + result.message + (result.detail.empty() ? "" : " (" + result.detail + ")"));
     return false;
 }
+
+namespace
+{
 
 int filledCells(const LogTable &table, int column)
 {
@@ -83,6 +84,8 @@ int info(const CliArguments &arguments)
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
     return ExitSuccess;
 }
+
+} // namespace
 
 SaveOptions saveOptionsFrom(const CliArguments &arguments)
 {
@@ -126,19 +129,10 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
-int convert(const CliArguments &arguments)
+int writeLog(const std::string &target, const LogTable &table, const CliArguments &arguments,
+    const SaveDefinitions &definitions)
 {
-    if (arguments.paths.size() != 2)
-        return fail("convert takes an input and an output file");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
-        return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
     RunningFlag progress;
-    const std::string &target = arguments.paths[1];
     const LogWriter &writer = *formatForSavePath(target).writer;
     const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
@@ -151,6 +145,23 @@ int convert(const CliArguments &arguments)
     if (!saved.reportPath.empty())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
+}
+
+namespace
+{
+
+int convert(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 2)
+        return fail("convert takes an input and an output file");
+    SaveDefinitions definitions;
+    if (!loadSaveDefinitions(arguments, definitions))
+        return ExitFailure;
+    LogTable table;
+    ReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    return writeLog(arguments.paths[1], table, arguments, definitions);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -228,6 +239,13 @@ const char *usageText()
            "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  split LOG COUNT TARGET  write LOG in parts of COUNT QSOs: TARGET-base.partN.ext (ADX for\n"
+           "                     a .adx TARGET); an existing part stops it unless --replace is given\n"
+           "  merge LOG OTHER... OUT  append the QSOs of each ADIF file OTHER to LOG, write OUT\n"
+           "  filter LOG OUT --filters FILE  keep the QSOs that pass the filters of FILE (a filters.xml)\n"
+           "  add LOG OUT --call C --date YYYYMMDD --time HHMM --band B --mode M --rst-sent R --rst-rcvd R\n"
+           "                     [--name N --qth Q --gridsquare G --time-on]  add one QSO typed by hand\n"
+           "                     (an empty LOG file starts a new log)\n"
            "\n"
            "Options (anywhere on the line):\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
@@ -250,6 +268,14 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "split")
+        return split(arguments);
+    if (arguments.command == "merge")
+        return merge(arguments);
+    if (arguments.command == "filter")
+        return filter(arguments);
+    if (arguments.command == "add")
+        return add(arguments);
     return fail("unknown command " + arguments.command);
 }
 

@@ -325,3 +325,122 @@ TEST(Cli, ClassifiesItsInputByContentNotByName)
             << c.path << ": " << run.out << run.err;
     }
 }
+
+namespace
+{
+
+// The number after "QSOs: " in the info of a file.
+int qsosIn(const std::string &path)
+{
+    const std::string out = cli("info " + quoted(path)).out;
+    const std::size_t at = out.find("QSOs: ");
+    return at == std::string::npos ? -1 : std::atoi(out.c_str() + at + 6);
+}
+
+} // namespace
+
+TEST(CliSplit, PartsAddUpToTheLogAndExistingPartsNeedReplace)
+{
+    const fs::path folder = freshFolder("cli-split");
+    const std::string log = dataFile("adi/n3fjp_aclog_7.0.5.adi");
+    const std::string target = (folder / ".dotted" / "log").string();
+    fs::create_directories(folder / ".dotted");
+    const CliRun run = cli("split --no-checks " + quoted(log) + " 100 " + quoted(target));
+    ASSERT_EQ(run.status, 0) << run.err;
+    int total = 0;
+    for (int part = 1; part <= 5; ++part)
+        total += qsosIn(target + ".part" + std::to_string(part) + ".adi");
+    EXPECT_EQ(total, 438);
+    EXPECT_EQ(qsosIn(target + ".part5.adi"), 38);
+    EXPECT_FALSE(fs::exists(target + ".part6.adi"));
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), target + ".part1.adi\t100");
+
+    const CliRun again = cli("split --no-checks " + quoted(log) + " 100 " + quoted(target));
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find(target + ".part1.adi already exists"), std::string::npos);
+    EXPECT_EQ(cli("split --no-checks --replace " + quoted(log) + " 200 " + quoted(target)).status, 0);
+    EXPECT_EQ(qsosIn(target + ".part1.adi"), 200);
+
+    for (const char *count : { "439", "x", "5x", "" }) {
+        const CliRun bad = cli("split --no-checks " + quoted(log) + " '" + count + "' " + quoted(target));
+        EXPECT_EQ(bad.status, 2) << count;
+        EXPECT_NE(bad.err.find("Please enter a valid split count less than the Total QSOs count."),
+            std::string::npos)
+            << count;
+    }
+}
+
+TEST(CliMerge, HoldsEveryQsoOfEveryFileAndRefusesWhatIsNotAdif)
+{
+    const fs::path folder = freshFolder("cli-merge");
+    const std::string log = dataFile("adi/n3fjp_aclog_7.0.5.adi");
+    const std::string other = dataFile("adi/wsjtx_2.6.1.adi");
+    const std::string out = (folder / "merged.adi").string();
+    ASSERT_EQ(
+        cli("merge --no-checks " + quoted(log) + " " + quoted(log) + " " + quoted(other) + " " + quoted(out))
+            .status,
+        0);
+    EXPECT_EQ(qsosIn(out), 2 * 438 + qsosIn(other));
+
+    writeFile(folder / "notes.txt", "no ADIF here\n");
+    const CliRun refused = cli("merge --no-checks " + quoted(log) + " "
+        + quoted((folder / "notes.txt").string()) + " " + quoted((folder / "never.adi").string()));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("This file is not ADIF formatted. Please use Import menu to open it."),
+        std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "never.adi"));
+}
+
+TEST(CliFilter, KeepsTheQsosThatPassAndRefusesAFilterFileItCannotUse)
+{
+    const fs::path folder = freshFolder("cli-filter");
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<CALL:4>DL1A <BAND:3>20m <MODE:2>CW <EOR>\n<CALL:4>K1AB <BAND:3>40M <MODE:3>SSB <EOR>\n"
+        "<CALL:4>DL2B <BAND:2>2M <MODE:2>CW <EOR>\n<CALL:4>DL3C <BAND:3>40M <MODE:2>CW <EOR>\n");
+    writeFile(folder / "filters.xml",
+        "<?xml version=\"1.0\"?>\r\n<filters>\r\n<useband>Y</useband>\r\n<usecall>Y</usecall>\r\n"
+        "<callsign>dl</callsign>\r\n<bands>;20M;40M;</bands>\r\n</filters>");
+    const std::string out = (folder / "out.adi").string();
+    const CliRun run = cli("filter --no-checks " + quoted(log) + " " + quoted(out) + " --filters "
+        + quoted((folder / "filters.xml").string()));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(qsosIn(out), 2);
+    EXPECT_NE(fileContents(out).find("DL3C"), std::string::npos);
+
+    writeFile(folder / "none.xml", "<useband>Y</useband>\n<bands>;6M;</bands>\n");
+    const CliRun none = cli("filter --no-checks " + quoted(log) + " " + quoted((folder / "none.adi").string())
+        + " --filters " + quoted((folder / "none.xml").string()));
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("No valid entries found."), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "none.adi"));
+
+    writeFile(folder / "huge.xml", std::string(2u << 20, 'x'));
+    EXPECT_EQ(cli("filter --no-checks " + quoted(log) + " " + quoted(out) + " --filters "
+                  + quoted((folder / "huge.xml").string()))
+                  .status,
+        2);
+}
+
+TEST(CliAdd, AddsTheTypedQsoToAnEmptyOrAnOpenLog)
+{
+    const fs::path folder = freshFolder("cli-add");
+    writeFile(folder / "empty.adi", "");
+    const std::string first = (folder / "first.adi").string();
+    const std::string qso
+        = " --call dl1abc --date 20240301 --time 930 --band 20M --mode FSK31=PSK --rst-sent 599"
+          " --rst-rcvd 579 --gridsquare ko85ab ";
+    ASSERT_EQ(
+        cli("add --no-checks" + qso + quoted((folder / "empty.adi").string()) + " " + quoted(first)).status,
+        0);
+    const std::string written = fileContents(first);
+    EXPECT_NE(written.find("<CALL:6>DL1ABC <QSO_DATE:8>20240301 <TIME_OFF:4>0930 <BAND:3>20M <MODE:3>PSK "
+                           "<SUBMODE:5>FSK31 <RST_SENT:3>599 <RST_RCVD:3>579 <GRIDSQUARE:6>KO85ab <EOR>"),
+        std::string::npos);
+    const std::string second = (folder / "second.adi").string();
+    ASSERT_EQ(cli("add --no-checks" + qso + quoted(first) + " " + quoted(second)).status, 0);
+    EXPECT_EQ(qsosIn(second), 2);
+    const CliRun missing = cli("add --no-checks --call X " + quoted(first) + " " + quoted(second));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("--date"), std::string::npos);
+}
