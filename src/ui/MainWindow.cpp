@@ -6,6 +6,7 @@
 #include "ui/GridFont.h"
 #include "ui/GridMenus.h"
 #include "ui/GridView.h"
+#include "ui/LogEditCommands.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_settingsCommands->connectActions(m_menus->actions());
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
+    m_logEditCommands = new LogEditCommands(*m_document, *m_host, *this);
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
     m_document->journal().setColumnWidthSource(
         [this](int column) { return m_view->tableColumnWidth(column); });
@@ -91,6 +93,7 @@ void MainWindow::connectHost()
         refreshActions();
     });
     connect(m_commands, &DocumentCommands::commandDone, this, &MainWindow::refreshActions);
+    connect(m_logEditCommands, &LogEditCommands::commandDone, this, &MainWindow::refreshActions);
     connect(m_settingsCommands, &SettingsCommands::settingsChanged, this, &MainWindow::applySettings);
     connect(m_view, &GridView::positionChanged, m_panes[1], &QLabel::setText);
     connect(m_view, &GridView::positionChanged, this, &MainWindow::refreshActions);

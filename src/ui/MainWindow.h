@@ -20,6 +20,7 @@ class DocumentCommands;
 class GridMenus;
 class GridView;
 class HelpCommands;
+class LogEditCommands;
 class LogTableModel;
 class MainMenus;
 class QtHost;
@@ -49,6 +50,7 @@ public:
     MainMenus &menus() { return *m_menus; }
     GridMenus &gridMenus() { return *m_gridMenus; }
     DocumentCommands &commands() { return *m_commands; }
+    LogEditCommands &logEditCommands() { return *m_logEditCommands; }
     QString statusText(int pane) const;
 
 public Q_SLOTS:
@@ -76,6 +78,7 @@ private:
     DocumentCommands *m_commands = nullptr;
     SettingsCommands *m_settingsCommands = nullptr;
     HelpCommands *m_helpCommands = nullptr;
+    LogEditCommands *m_logEditCommands = nullptr;
     GridMenus *m_gridMenus = nullptr;
     std::array<QLabel *, 3> m_panes {};
 };
