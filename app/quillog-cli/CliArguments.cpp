@@ -10,11 +10,12 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos", "--replace", "--time-on" };
+constexpr std::array knownFlags
+    = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq", "--no-checks",
+          "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell", "--replace", "--time-on" };
 // Options followed by a value.
-constexpr std::array valueOptions = { "--filters", "--call", "--date", "--time", "--band", "--mode",
-    "--rst-sent", "--rst-rcvd", "--name", "--qth", "--gridsquare" };
+constexpr std::array valueOptions = { "--step", "--column", "--filters", "--call", "--date", "--time",
+    "--band", "--mode", "--rst-sent", "--rst-rcvd", "--name", "--qth", "--gridsquare" };
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "CliSupport.h"
 #include "LogEditCommands.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
@@ -23,6 +24,9 @@
 namespace quillog::cli
 {
 
+namespace
+{
+
 // A message on one line: its paragraphs joined by blanks.
 std::string oneLine(std::string text)
 {
@@ -31,6 +35,8 @@ std::string oneLine(std::string text)
     std::replace(text.begin(), text.end(), '\n', ' ');
     return text;
 }
+
+} // namespace
 
 int fail(const std::string &message)
 {
@@ -129,7 +135,12 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
-int writeLog(const std::string &target, const LogTable &table, const CliArguments &arguments,
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
+{
+    return writeLogTo(arguments.paths[1], arguments, table, definitions);
+}
+
+int writeLogTo(const std::string &target, const CliArguments &arguments, const LogTable &table,
     const SaveDefinitions &definitions)
 {
     RunningFlag progress;
@@ -161,7 +172,7 @@ int convert(const CliArguments &arguments)
     ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    return writeLog(arguments.paths[1], table, arguments, definitions);
+    return writeLog(arguments, table, definitions);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -239,6 +250,11 @@ const char *usageText()
            "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
+           "                     run the editor's column tools as steps, then write OUT as convert does\n"
+           "                     (--dump: the raw table, tab-separated); apply --list names the steps\n"
+           "  find IN TEXT [--column C] [--match-case] [--whole-cell]\n"
+           "                     the rows Find All lists, tab-separated, \"#\" first\n"
            "  split LOG COUNT TARGET  write LOG in parts of COUNT QSOs: TARGET-base.partN.ext (ADX for\n"
            "                     a .adx TARGET); an existing part stops it unless --replace is given\n"
            "  merge LOG OTHER... OUT  append the QSOs of each ADIF file OTHER to LOG, write OUT\n"
@@ -268,6 +284,10 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "apply")
+        return apply(arguments);
+    if (arguments.command == "find")
+        return find(arguments);
     if (arguments.command == "split")
         return split(arguments);
     if (arguments.command == "merge")

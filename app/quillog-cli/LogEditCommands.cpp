@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LogEditCommands.h"
 
+#include "CliSupport.h"
 #include "Commands.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
@@ -121,7 +122,7 @@ int merge(const CliArguments &arguments)
             return fail(other + ": " + merged.message);
         table.numberRows();
     }
-    return writeLog(arguments.paths.back(), table, arguments, definitions);
+    return writeLogTo(arguments.paths.back(), arguments, table, definitions);
 }
 
 int filter(const CliArguments &arguments)
@@ -147,7 +148,7 @@ int filter(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read, options))
         return ExitFailure;
     std::fprintf(stderr, "QSOs kept: %d of %d\n", read.recordsKept, read.records);
-    return writeLog(arguments.paths[1], table, arguments, definitions);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions);
 }
 
 namespace
@@ -230,7 +231,7 @@ int add(const CliArguments &arguments)
     }
     UndoJournal journal(table);
     appendAdiRecord(table, journal, record.text, arguments.has("--ignore-brackets"));
-    return writeLog(arguments.paths[1], table, arguments, definitions);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions);
 }
 
 } // namespace quillog::cli

@@ -91,8 +91,11 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
-    /// The refusal of a command while a worker runs: shows it and returns true.
+    /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
     bool refuseWhenBusy();
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
+    /// the busy message while another worker runs, and after an error box naming `what` when it threw.
+    bool runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
