@@ -293,6 +293,10 @@ void Document::load(LoadKind kind, const ReadOptions &filter)
     if (kind == LoadKind::Merge && result.ok && result.stopped)
         m_table.setRowCount(std::max(rows, 1) + result.recordsRead);
     finishLoad(result, kind);
+    // A log opened through filters lacks the QSOs they turned down: saving it over its file would lose
+    // them, so Save asks for a name.
+    if (options.keepRecord && result.ok && result.recordsKept < result.records)
+        m_needsNewName = true;
 }
 
 void Document::finishLoad(const ReadResult &result, LoadKind kind)

@@ -468,6 +468,7 @@ TEST_F(DocumentTest, OpenFilteredKeepsThePassingQsosAndReadsNothingWhenTheFilter
     EXPECT_EQ(cell(document.table(), 1, "CALL"), "K1AB");
     EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
     EXPECT_NE(fileContents(folder / "data" / "filters.xml").find("<useband>Y</useband>"), std::string::npos);
+    EXPECT_TRUE(document.needsNewName()) << "saving over the log would lose the QSOs left out";
 
     FilterSettings none = bands;
     writeFile(folder / "data" / "filters.xml", "<bands>;6M;</bands>\r\n</filters>");
