@@ -33,7 +33,8 @@ int listSteps()
 // itself, and no other step needs them.
 ValueLists listsForSteps()
 {
-    return loadDefinitions(findTemplateResource(programFolder()), operatorFolder()).definitions;
+    return loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder())
+        .definitions;
 }
 
 // Runs every step in order; false (after the step's message) at the first that cannot run.

@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "LogEditCommands.h"
+#include "StandardStreams.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quillog::cli
@@ -44,13 +46,29 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
+// A message about the copy of standard input names standard input instead.
+std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
+{
+    for (std::size_t at = 0; path != shown && (at = message.find(path, at)) != std::string::npos;)
+        message.replace(at, path.size(), shown);
+    return message;
+}
+
 // Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result,
+// A name of "-" reads standard input, through a copy the file-type test can look at.
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result,
     ReadOptions options)
 {
+    const InputFile input(name);
+    if (!input.ok()) {
+        fail(input.error());
+        return false;
+    }
+    const std::string &path = input.path();
+    const std::string shown = isStandardStream(name) ? std::string("standard input") : path;
     const ClassifiedLog log = classifyLog(path);
     if (log.reader == nullptr) {
-        fail(path + ": " + log.refusal);
+        fail(shown + ": " + withNameShown(log.refusal, path, shown));
         return false;
     }
     RunningFlag progress;
@@ -58,7 +76,8 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     result = log.reader->readFile(path, log.wideSource, table, options, progress);
     if (result.ok)
         return true;
-    fail(path + ": " + result.message + (result.detail.empty() ? "" : " (" + result.detail + ")"));
+    fail(shown + ": " + withNameShown(result.message, path, shown)
+        + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
     return false;
 }
 
@@ -122,7 +141,8 @@ std::string programFolder()
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -135,25 +155,64 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
+namespace
+{
+
+// The format to write: the registered writer --to names by its extension, else the one the output's
+// extension chooses (ADI for any other name, standard output included). Null when --to names none.
+const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
+{
+    const std::string to = arguments.value("--to");
+    if (to.empty())
+        return &formatForSavePath(target);
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
+            return &format;
+    }
+    return nullptr;
+}
+
+// The extensions --to takes, as "adi, adx".
+std::string writtenFormats()
+{
+    std::string names;
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr)
+            names += (names.empty() ? "" : ", ") + std::string(format.extension);
+    }
+    return names;
+}
+
+} // namespace
+
 int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
 {
     return writeLogTo(arguments.paths[1], arguments, table, definitions);
 }
 
-int writeLogTo(const std::string &target, const CliArguments &arguments, const LogTable &table,
+int writeLogTo(const std::string &destination, const CliArguments &arguments, const LogTable &table,
     const SaveDefinitions &definitions)
 {
+    const LogFormat *format = outputFormat(arguments, destination);
+    if (format == nullptr)
+        return fail("--to takes " + writtenFormats() + ", not " + arguments.value("--to"));
     RunningFlag progress;
-    const LogWriter &writer = *formatForSavePath(target).writer;
+    const OutputFile output(destination, format->extension);
+    if (!output.ok())
+        return fail("cannot make a temporary folder for standard output");
+    const std::string &target = output.path();
+    const LogWriter &writer = *format->writer;
     const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
-        return fail(target + ": " + saved.message);
+        return fail(destination + ": " + saved.message);
+    if (!output.deliver(saved.reportPath))
+        return fail("cannot write standard output");
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
     if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
-    if (!saved.reportPath.empty())
+    if (!saved.reportPath.empty() && !output.toStandardOutput())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
 }
@@ -179,7 +238,8 @@ int convert(const CliArguments &arguments)
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -248,6 +308,7 @@ const char *usageText()
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
            "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
+           "                     (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
@@ -263,7 +324,12 @@ const char *usageText()
            "                     [--name N --qth Q --gridsquare G --time-on]  add one QSO typed by hand\n"
            "                     (an empty LOG file starts a new log)\n"
            "\n"
+           "A FILE of - is standard input (its kind judged by its content) or standard output\n"
+           "(ADI unless --to says otherwise).\n"
+           "\n"
            "Options (anywhere on the line):\n"
+           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx (and\n"
+           "                     every other format Quillog writes, by its extension)\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
@@ -271,6 +337,7 @@ const char *usageText()
            "  --no-checks        write every record, without checks and report\n"
            "  --separate-qsos    an empty line after every record\n"
            "  -h, --help         this text\n"
+           "  --version          the program's version\n"
            "\n"
            "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
            "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";

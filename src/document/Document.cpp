@@ -81,8 +81,8 @@ void Document::reloadSettings()
 
 void Document::reloadDefinitions()
 {
-    DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(m_programFolder), m_dataFolder, std::move(m_definitions));
+    DefinitionsLoad load = loadDefinitions(
+        findTemplateResource(m_programFolder, m_dataFolder), m_dataFolder, std::move(m_definitions));
     m_definitions = std::move(load.definitions);
     if (!load.ok)
         m_host.message(BoxKind::Error, load.message);

@@ -6,6 +6,7 @@
 #include "ui/GridFont.h"
 #include "ui/GridMenus.h"
 #include "ui/GridView.h"
+#include "ui/HelpCommands.h"
 #include "ui/LogEditCommands.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"

@@ -3,6 +3,7 @@
 #include "CliRun.h"
 #include "TestSupport.h"
 #include "core/LogTable.h"
+#include "core/ProgramInfo.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
 
@@ -233,6 +234,12 @@ int qsosTheEditorReads(const std::string &path)
     return log.reader->readFile(path, log.wideSource, table, {}, progress).ok ? table.qsoCount() : -1;
 }
 
+// The info report without its first line, which names the file.
+std::string infoBody(const std::string &out)
+{
+    return out.substr(out.find('\n') + 1);
+}
+
 } // namespace
 
 TEST(Cli, ReadsUtf16LogsInEitherByteOrderAsTheEditorDoes)
@@ -263,6 +270,82 @@ TEST(Cli, ReadsUtf16LogsInEitherByteOrderAsTheEditorDoes)
             EXPECT_EQ(qsosTheEditorReads(out.string()), expected) << source << " " << c.name;
         }
     }
+}
+
+TEST(CliPipeline, DashReadsStandardInputAndWritesStandardOutput)
+{
+    const fs::path folder = freshFolder("cli-pipe");
+    const std::string adi = quoted(dataFile("adi/n3fjp_aclog_7.0.5.adi"));
+    const std::string adx = (folder / "log.adx").string();
+    ASSERT_EQ(cli("convert --no-checks " + adi + " " + quoted(adx)).status, 0);
+    const std::string expected = infoBody(cli("info " + adi).out);
+
+    struct Case {
+        std::string command; // run by the shell
+        const char *firstBytes; // of standard output, or of the file the pipe writes
+    };
+    const Case cases[] = {
+        { "info - < " + adi, "File: -\n" },
+        { "info - < " + quoted(adx), "File: -\n" }, // ADX found by its content
+        { "convert --no-checks - - < " + adi + " | " QUILLOG_CLI " info -", "File: -\n" },
+        { "convert --no-checks " + adi + " - --to adx | " QUILLOG_CLI " info -", "File: -\n" },
+        { "convert --no-checks - - --to=ADX < " + quoted(adx), "<?xml version=\"1.0\"" },
+        { "convert --no-checks - - < " + quoted(adx), "File generated on " },
+    };
+    for (const Case &c : cases) {
+        const CliRun run = cli(c.command);
+        EXPECT_EQ(run.status, 0) << c.command << ": " << run.err;
+        EXPECT_EQ(run.out.rfind(c.firstBytes, 0), 0u) << c.command << ": " << run.out.substr(0, 80);
+        if (run.out.starts_with("File: -")) {
+            EXPECT_EQ(infoBody(run.out), expected) << c.command;
+        }
+    }
+}
+
+TEST(CliPipeline, ConvertToStandardOutputPutsTheReportOnStandardError)
+{
+    // Two of the QSOs have no valid date: the save checks reject them.
+    const std::string log = "<CALL:4>AB1C <QSO_DATE:8>20240101 <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n"
+                            "<CALL:4>AB2C <QSO_DATE:3>bad <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n"
+                            "<CALL:4>AB3C <QSO_DATE:2>xx <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n";
+    const fs::path folder = freshFolder("cli-pipe-report");
+    writeFile(folder / "in.adi", log);
+    const CliRun run = cli("convert - - < " + quoted((folder / "in.adi").string()),
+        "XDG_DATA_HOME=" + quoted((folder / "data").string()));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.out.find("<CALL:4>AB1C"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("AB2C"), std::string::npos);
+    EXPECT_NE(run.err.find("AB2C"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Errors: 2"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("are listed in"), std::string::npos) << run.err;
+}
+
+TEST(CliPipeline, BadFormatsAndEmptyInputFailWithStatusTwo)
+{
+    const std::string adi = quoted(dataFile("adi/n3fjp_aclog_7.0.5.adi"));
+    struct Case {
+        std::string arguments;
+        const char *message;
+    };
+    const Case cases[] = {
+        { "convert " + adi + " - --to xls", "--to takes adi, adx, not xls" },
+        { "convert " + adi + " - --to", "--to needs a value" },
+        { "info - < /dev/null", "standard input" },
+        { "check - < /dev/null", "standard input" },
+    };
+    for (const Case &c : cases) {
+        const CliRun run = cli(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}
+
+TEST(Cli, VersionNamesTheProgramAndItsVersion)
+{
+    const CliRun run = cli("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "quillog-cli " + std::string(quillog::programVersion) + "\n");
 }
 
 TEST(Cli, ClassifiesItsInputByContentNotByName)

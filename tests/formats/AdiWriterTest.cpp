@@ -33,15 +33,16 @@ Saved save(const LogTable &table, const SaveOptions &options = {}, const SaveDef
     return saveWith("adi", table, options, d);
 }
 
-const std::string header = "File generated on 08 Dec, 2024 at 12:05\r\n"
-                           "ADIF Export from Quillog v[3.7]\r\n"
-                           "Written by Quillog, the ADIF log editor for radio amateurs\r\n"
-                           "https://github.com/quillog/quillog\r\n"
-                           "<ADIF_VER:5>3.1.6\r\n"
-                           "<PROGRAMID:7>Quillog\r\n"
-                           "<PROGRAMVERSION:3>3.7\r\n"
-                           "<EOH>\r\n"
-                           "\r\n";
+const std::string header
+    = "File generated on 08 Dec, 2024 at 12:05\r\n"
+      "ADIF Export from Quillog v[3.7]\r\n"
+      "Written by Quillog, the ADIF log editor for radio amateurs\r\n"
+      "Quillog is free software under the GNU General Public License, version 3 or later\r\n"
+      "<ADIF_VER:5>3.1.6\r\n"
+      "<PROGRAMID:7>Quillog\r\n"
+      "<PROGRAMVERSION:3>3.7\r\n"
+      "<EOH>\r\n"
+      "\r\n";
 
 const std::vector<std::string> fields = { "CALL", "QSO_DATE", "TIME_ON", "BAND", "FREQ", "MODE" };
 
