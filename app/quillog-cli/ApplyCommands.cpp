@@ -85,7 +85,7 @@ int apply(const CliArguments &arguments)
     if (!runSteps(steps, context))
         return ExitFailure;
     return arguments.has("--dump") ? writeDump(arguments.paths[1], table)
-                                   : writeLog(arguments, table, definitions);
+                                   : writeLog(arguments, table, definitions, saveOptionsFrom(arguments));
 }
 
 int find(const CliArguments &arguments)

@@ -12,10 +12,10 @@ namespace
 
 constexpr std::array knownFlags = { "--help", "--version", "--ignore-brackets", "--lower-case",
     "--type-indicator", "--comma-freq", "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case",
-    "--whole-cell", "--replace", "--time-on" };
+    "--whole-cell", "--grid", "--replace", "--time-on" };
 // Options followed by a value, given as "--to adx" or "--to=adx".
-constexpr std::array valueOptions = { "--step", "--column", "--to", "--filters", "--call", "--date", "--time",
-    "--band", "--mode", "--rst-sent", "--rst-rcvd", "--name", "--qth", "--gridsquare" };
+constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator", "--filters", "--call",
+    "--date", "--time", "--band", "--mode", "--rst-sent", "--rst-rcvd", "--name", "--qth", "--gridsquare" };
 
 } // namespace
 

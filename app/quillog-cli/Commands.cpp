@@ -6,10 +6,12 @@
 #include "StandardStreams.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "definitions/Definitions.h"
+#include "document/ImportFollowUp.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
 #include "formats/LogWriter.h"
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -46,6 +49,9 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
+// The editor's definitions: the contest templates of an import, the lists and types of a save.
+DefinitionsLoad loadEditorDefinitions();
+
 // A message about the copy of standard input names standard input instead.
 std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
 {
@@ -54,8 +60,9 @@ std::string withNameShown(std::string message, const std::string &path, const st
     return message;
 }
 
-// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
-// A name of "-" reads standard input, through a copy the file-type test can look at.
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy, a
+// TRLOG listing as one unless --grid asks for the character grid. A name of "-" reads standard input, through
+// a copy the file-type test can look at.
 bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result,
     ReadOptions options)
 {
@@ -71,11 +78,20 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
         fail(shown + ": " + withNameShown(log.refusal, path, shown));
         return false;
     }
+    const LogReader &reader
+        = log.type == LogFileType::TypeTrlogTable && arguments.has("--grid") ? textGridReader() : *log.reader;
     RunningFlag progress;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result = log.reader->readFile(path, log.wideSource, table, options, progress);
-    if (result.ok)
+    options.decimalComma = arguments.has("--comma-freq");
+    if (log.type == LogFileType::TypeCabrillo)
+        options.contests = loadEditorDefinitions().definitions.contests;
+    result = reader.readFile(path, log.wideSource, table, options, progress);
+    if (result.ok) {
+        finishImportedTable(reader, table);
         return true;
+    }
+    if (!result.warning.empty())
+        fail(shown + ": " + withNameShown(result.warning, path, shown));
     fail(shown + ": " + withNameShown(result.message, path, shown)
         + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
     return false;
@@ -83,6 +99,21 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
 
 namespace
 {
+
+void warn(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+}
+
+// Each line of a multi-line message as a warning of its own.
+void warnLines(const std::string &path, std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        warn(path + ": " + std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
 
 int filledCells(const LogTable &table, int column)
 {
@@ -107,6 +138,9 @@ int info(const CliArguments &arguments)
         std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);
+    std::printf("Tags skipped: %d\n", result.skippedTags);
+    std::printf("Records without any field: %d\n", result.emptyRecords);
     return ExitSuccess;
 }
 
@@ -120,6 +154,7 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     options.commaFrequency = arguments.has("--comma-freq");
     options.noChecks = arguments.has("--no-checks");
     options.separateQsos = arguments.has("--separate-qsos");
+    options.csvSeparator = arguments.value("--separator") == "comma" ? ',' : ';';
     return options;
 }
 
@@ -138,11 +173,15 @@ std::string programFolder()
     return error ? std::string(".") : self.parent_path().string();
 }
 
+DefinitionsLoad loadEditorDefinitions()
+{
+    return loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
+}
+
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
+    const DefinitionsLoad load = loadEditorDefinitions();
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -159,12 +198,13 @@ namespace
 {
 
 // The format to write: the registered writer --to names by its extension, else the one the output's
-// extension chooses (ADI for any other name, standard output included). Null when --to names none.
+// extension chooses, CSV included (ADI for any other name, standard output included). Null when --to names
+// none.
 const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
 {
     const std::string to = arguments.value("--to");
     if (to.empty())
-        return &formatForSavePath(target);
+        return &formatForOutputPath(target);
     for (const LogFormat &format : logFormats()) {
         if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
             return &format;
@@ -185,13 +225,14 @@ std::string writtenFormats()
 
 } // namespace
 
-int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options)
 {
-    return writeLogTo(arguments.paths[1], arguments, table, definitions);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions, options);
 }
 
 int writeLogTo(const std::string &destination, const CliArguments &arguments, const LogTable &table,
-    const SaveDefinitions &definitions)
+    const SaveDefinitions &definitions, const SaveOptions &options)
 {
     const LogFormat *format = outputFormat(arguments, destination);
     if (format == nullptr)
@@ -202,11 +243,12 @@ int writeLogTo(const std::string &destination, const CliArguments &arguments, co
         return fail("cannot make a temporary folder for standard output");
     const std::string &target = output.path();
     const LogWriter &writer = *format->writer;
-    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
+    const SaveResult saved = writer.write(target, table, options, definitions, progress);
     if (!saved.ok)
         return fail(destination + ": " + saved.message);
     if (!output.deliver(saved.reportPath))
         return fail("cannot write standard output");
+    warnLines(destination, droppedCharactersText(saved));
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
@@ -224,14 +266,23 @@ int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    if (const std::string separator = arguments.value("--separator");
+        !separator.empty() && separator != "comma" && separator != "semicolon")
+        return fail("--separator takes comma or semicolon");
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &source = arguments.paths[0];
+    SaveOptions options = saveOptionsFrom(arguments);
+    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
+    if (isSameFile(source, arguments.paths[1]))
+        options.unchangedSince = fileStamp(source);
     LogTable table;
     ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    if (!readLog(source, arguments, table, read))
         return ExitFailure;
-    return writeLog(arguments, table, definitions);
+    warnLines(source, readProblemsText(read));
+    return writeLog(arguments, table, definitions, options);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -284,7 +335,8 @@ int check(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.addRowNumbers();
+    if (!table.addRowNumbers())
+        return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -307,8 +359,8 @@ const char *usageText()
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
-           "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
-           "                     (see --to)\n"
+           "                     it again; OUT ending in .adx is written as ADX, in .csv as a\n"
+           "                     spreadsheet file, any other as ADI (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
@@ -328,14 +380,16 @@ const char *usageText()
            "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
-           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx (and\n"
+           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx, csv (and\n"
            "                     every other format Quillog writes, by its extension)\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
-           "  --comma-freq       write FREQ with a decimal comma\n"
+           "  --comma-freq       write FREQ with a decimal comma (also Cabrillo frequencies read)\n"
            "  --no-checks        write every record, without checks and report\n"
-           "  --separate-qsos    an empty line after every record\n"
+           "  --separate-qsos    an empty line after every record (CSV: after every line)\n"
+           "  --separator S      CSV output: comma or semicolon (default semicolon)\n"
+           "  --grid             read a TRLOG listing as a character grid instead\n"
            "  -h, --help         this text\n"
            "  --version          the program's version\n"
            "\n"
@@ -345,24 +399,29 @@ const char *usageText()
 
 int runCommand(const CliArguments &arguments)
 {
-    if (arguments.command == "info")
-        return info(arguments);
-    if (arguments.command == "convert")
-        return convert(arguments);
-    if (arguments.command == "check")
-        return check(arguments);
-    if (arguments.command == "apply")
-        return apply(arguments);
-    if (arguments.command == "find")
-        return find(arguments);
-    if (arguments.command == "split")
-        return split(arguments);
-    if (arguments.command == "merge")
-        return merge(arguments);
-    if (arguments.command == "filter")
-        return filter(arguments);
-    if (arguments.command == "add")
-        return add(arguments);
+    // Memory may run out anywhere in a large log; the command then fails cleanly instead of aborting.
+    try {
+        if (arguments.command == "info")
+            return info(arguments);
+        if (arguments.command == "convert")
+            return convert(arguments);
+        if (arguments.command == "check")
+            return check(arguments);
+        if (arguments.command == "apply")
+            return apply(arguments);
+        if (arguments.command == "find")
+            return find(arguments);
+        if (arguments.command == "split")
+            return split(arguments);
+        if (arguments.command == "merge")
+            return merge(arguments);
+        if (arguments.command == "filter")
+            return filter(arguments);
+        if (arguments.command == "add")
+            return add(arguments);
+    } catch (const std::bad_alloc &) {
+        return fail(notEnoughMemoryMessage);
+    }
     return fail("unknown command " + arguments.command);
 }
 

@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "Commands.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/UndoJournal.h"
@@ -65,6 +66,16 @@ bool isAdif(const std::string &path, bool &wideSource)
     return false;
 }
 
+// The writers' flags; a log written over the file it was read from must still be as it was read.
+SaveOptions saveOptionsOver(
+    const CliArguments &arguments, const std::string &source, const std::string &target)
+{
+    SaveOptions options = saveOptionsFrom(arguments);
+    if (isSameFile(source, target))
+        options.unchangedSince = fileStamp(source);
+    return options;
+}
+
 } // namespace
 
 int split(const CliArguments &arguments)
@@ -122,7 +133,9 @@ int merge(const CliArguments &arguments)
             return fail(other + ": " + merged.message);
         table.numberRows();
     }
-    return writeLogTo(arguments.paths.back(), arguments, table, definitions);
+    const std::string &target = arguments.paths.back();
+    return writeLogTo(
+        target, arguments, table, definitions, saveOptionsOver(arguments, arguments.paths[0], target));
 }
 
 int filter(const CliArguments &arguments)
@@ -148,7 +161,8 @@ int filter(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read, options))
         return ExitFailure;
     std::fprintf(stderr, "QSOs kept: %d of %d\n", read.recordsKept, read.records);
-    return writeLogTo(arguments.paths[1], arguments, table, definitions);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions,
+        saveOptionsOver(arguments, arguments.paths[0], arguments.paths[1]));
 }
 
 namespace
@@ -231,7 +245,8 @@ int add(const CliArguments &arguments)
     }
     UndoJournal journal(table);
     appendAdiRecord(table, journal, record.text, arguments.has("--ignore-brackets"));
-    return writeLogTo(arguments.paths[1], arguments, table, definitions);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions,
+        saveOptionsOver(arguments, arguments.paths[0], arguments.paths[1]));
 }
 
 } // namespace quillog::cli

@@ -6,17 +6,31 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace
 {
 
-// Saves a picture of the window once it has been drawn and any file opened, then quits.
-void scheduleScreenshot(QWidget &window, const QString &path)
+// Opens the log, if any, and saves a picture of the window once the load has finished and the window
+// has been drawn, then quits. Nobody is there to answer a message: each is printed and closed.
+void takeScreenshot(quillog::ui::MainWindow &window, const QString &picture, const QString &log)
 {
-    QTimer::singleShot(1500, &window, [&window, path] {
-        window.grab().save(path);
-        QCoreApplication::quit();
+    auto *answerer = new QTimer(&window);
+    QObject::connect(answerer, &QTimer::timeout, &window, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            qWarning("%s", qPrintable(box->text()));
+            box->reject();
+        }
+    });
+    answerer->start(200);
+    QTimer::singleShot(0, &window, [&window, picture, log] {
+        if (!log.isEmpty())
+            window.openPath(log); // returns when the load has finished
+        QTimer::singleShot(1500, &window, [&window, picture] {
+            window.grab().save(picture);
+            QCoreApplication::quit();
+        });
     });
 }
 
@@ -74,11 +88,11 @@ int main(int argc, char *argv[])
     quillog::ui::MainWindow window(store, quillog::ui::editorDataFolder());
     window.start();
     window.show();
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString path = parser.positionalArguments().constFirst();
-        QTimer::singleShot(0, &window, [&window, path] { window.openPath(path); });
-    }
+    const QString log
+        = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().constFirst();
     if (parser.isSet(screenshotOption))
-        scheduleScreenshot(window, parser.value(screenshotOption));
+        takeScreenshot(window, parser.value(screenshotOption), log);
+    else if (!log.isEmpty())
+        QTimer::singleShot(0, &window, [&window, log] { window.openPath(log); });
     return QApplication::exec();
 }

@@ -121,9 +121,6 @@ Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, i
             return ++filled.records < records;
         });
     filled.characterLengthRecoveries = scanner.characterLengthRecoveries();
-    // Rows of records turned down are not left empty at the end.
-    if (options.keepRecord)
-        table.setRowCount(firstRow + filled.kept);
     return filled;
 }
 
@@ -138,6 +135,13 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
+// Rows sized for records never read (after a stop) or turned down by a filter would be empty QSOs that
+// a save would meet.
+void dropRowsNeverFilled(LogTable &table, int firstRow, const Filled &filled)
+{
+    table.setRowCount(firstRow + filled.kept);
+}
+
 ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
 {
     ReadResult result;
@@ -147,13 +151,16 @@ ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
     result.recordsKept = filled.kept;
     result.stopped = filled.records < collected.records;
     result.characterLengthRecoveries = filled.characterLengthRecoveries;
+    result.truncatedValues = collected.truncatedValues;
+    result.skippedTags = collected.skippedTags;
+    result.emptyRecords = collected.emptyRecords;
     return result;
 }
 
 ReadResult tooLarge()
 {
     ReadResult result;
-    result.detail = "not enough memory for the log";
+    result.message = notEnoughMemoryMessage;
     return result;
 }
 
@@ -180,7 +187,9 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
         return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1))
+    // Room for the row-number column the editor and the check put in front.
+    if (!table.reserveColumns(fields + 1) || !table.setColumnCount(fields)
+        || !table.setRowCount(collected.records + 1))
         return tooLarge();
     table.setFixedRowCount(1);
     for (int column = 0; column < fields; ++column)
@@ -188,6 +197,7 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    dropRowsNeverFilled(table, 1, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }
@@ -220,6 +230,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    dropRowsNeverFilled(table, oldRows, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }

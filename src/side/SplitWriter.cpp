@@ -235,7 +235,7 @@ SplitResult writeSplit(const LogTable &table, int count, const std::string &targ
     result.written = 0;
     for (const auto &written : split.parts)
         result.written += written.second;
-    if (!result.errors.empty() && writeSaveReport(target + ".log", result.errors))
+    if (!result.errors.empty() && writeSaveReport(target + ".log", result.errors).empty())
         result.reportPath = target + ".log";
     return split;
 }
