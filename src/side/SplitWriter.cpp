@@ -151,6 +151,20 @@ public:
     bool isRunning() const override { return true; }
 };
 
+// The rejected records of all parts go to one report. The log itself still holds them, but a split
+// whose report could not be written must not look complete.
+void writeReport(const std::string &path, SplitResult &split)
+{
+    SaveResult &result = split.save;
+    if (const std::string why = writeSaveReport(path, result.errors); !why.empty()) {
+        result.ok = false;
+        result.message += (result.message.empty() ? "" : "\n")
+            + std::string("The rejected QSOs cannot be listed in ") + path + ".\n" + why;
+        return;
+    }
+    result.reportPath = path;
+}
+
 } // namespace
 
 int splitPartCount(
@@ -197,7 +211,8 @@ SplitResult writeSplit(const LogTable &table, int count, const std::string &targ
 
     OpenPart part(names, format, partOptions, header);
     if (!part.next()) {
-        result.message = fileInUseMessage;
+        result.message = std::string(fileInUseMessage) + "\n" + part.path()
+            + (part.error().empty() ? "" : ": " + part.error());
         return split;
     }
     bool failed = false;
@@ -235,8 +250,8 @@ SplitResult writeSplit(const LogTable &table, int count, const std::string &targ
     result.written = 0;
     for (const auto &written : split.parts)
         result.written += written.second;
-    if (!result.errors.empty() && writeSaveReport(target + ".log", result.errors).empty())
-        result.reportPath = target + ".log";
+    if (!result.errors.empty())
+        writeReport(target + ".log", split);
     return split;
 }
 

@@ -9,8 +9,6 @@
 #include "formats/LogSaver.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace quillog;
 using namespace quillog::test;
@@ -176,16 +174,20 @@ TEST(SplitWriter, APartThatCannotBeWrittenIsNamedAndTheEarlierPartsStay)
     EXPECT_EQ(callsIn((folder / "log.part1.adi").string()).size(), 2u);
     EXPECT_EQ(result.save.reportPath, target + ".log") << "the report is still written";
 
-    if (geteuid() == 0)
-        return; // root writes into any folder
-    const fs::path locked = folder / "locked";
-    fs::create_directories(locked);
-    chmod(locked.c_str(), 0500);
-    const SplitResult none
-        = writeSplit(logOfQsos(2), 1, (locked / "log.adi").string(), {}, checkedAgainst(), progress);
-    chmod(locked.c_str(), 0700);
-    EXPECT_EQ(none.save.message, fileInUseMessage);
+    const std::string missing = (folder / "missing" / "log.adi").string();
+    const SplitResult none = writeSplit(logOfQsos(2), 1, missing, {}, checkedAgainst(), progress);
+    EXPECT_FALSE(none.save.ok);
+    EXPECT_EQ(none.save.message.rfind(fileInUseMessage, 0), 0u);
+    EXPECT_NE(none.save.message.find((folder / "missing" / "log.part1.adi").string()), std::string::npos);
     EXPECT_TRUE(none.parts.empty());
+
+    // the parts are complete, but the rejected records have no report: the split says so
+    fs::create_directories(folder / "other.adi.log" / "inside");
+    const SplitResult unreported
+        = writeSplit(logOfQsos(4, { 2 }), 2, (folder / "other.adi").string(), {}, checkedAgainst(), progress);
+    EXPECT_FALSE(unreported.save.ok);
+    EXPECT_NE(unreported.save.message.find("The rejected QSOs cannot be listed in"), std::string::npos);
+    EXPECT_EQ(partSizes(unreported), (std::vector<int> { 2, 1 }));
 }
 
 TEST(SplitWriter, StopKeepsTheFinishedPartsAndDropsTheUnfinishedOne)
