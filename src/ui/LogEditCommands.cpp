@@ -71,7 +71,8 @@ LogEditCommands::LogEditCommands(Document &document, QtHost &host, QMainWindow &
     m_split->setStatusTip(QStringLiteral("Splits an existing log file"));
     QMenu *tools = menuNamed(window, QStringLiteral("&Tools"));
     m_addQsos = tools->addAction(QStringLiteral("&Add QSOs manually"));
-    m_addQsos->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Ctrl+Q is the desktop's Quit key: the entry window takes the key beside it.
+    m_addQsos->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
     connect(m_openFiltered, &QAction::triggered, this, &LogEditCommands::openFiltered);
     connect(m_split, &QAction::triggered, this, &LogEditCommands::split);
     connect(m_addQsos, &QAction::triggered, this, &LogEditCommands::showAddQsos);

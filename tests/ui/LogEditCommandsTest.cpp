@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -54,7 +55,17 @@ TEST(LogEditCommands, TheCommandsStandInTheirMenus)
     Window w;
     LogEditCommands &commands = w.window->logEditCommands();
     EXPECT_EQ(commands.openFilteredAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    EXPECT_EQ(commands.addQsosAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(commands.addQsosAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    // A key two commands share runs neither of them.
+    QMap<QKeySequence, QString> owners;
+    for (const QAction *action : w.window->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            EXPECT_FALSE(owners.contains(key))
+                << key.toString().toStdString() << ": " << owners.value(key).toStdString() << " and "
+                << action->text().toStdString();
+            owners.insert(key, action->text());
+        }
+    }
     QStringList menus;
     for (QAction *action : w.window->menuBar()->actions())
         menus << action->text();
