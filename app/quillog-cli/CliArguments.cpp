@@ -10,8 +10,11 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos" };
+constexpr std::array knownFlags
+    = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq", "--no-checks",
+          "--separate-qsos", "--json", "--new", "--received", "--not-in-log", "--swl" };
+// Options followed by a value.
+constexpr std::array valueOptions = { "--from", "--to" };
 
 } // namespace
 
@@ -25,6 +28,12 @@ CliArguments parseArguments(int argc, char **argv)
             onlyPaths = true;
         } else if (!onlyPaths && (word == "-h" || word == "--help")) {
             arguments.flags.insert("--help");
+        } else if (!onlyPaths
+            && std::find(valueOptions.begin(), valueOptions.end(), word) != valueOptions.end()) {
+            if (i + 1 >= argc)
+                arguments.error = word + " needs a value";
+            else
+                arguments.values.emplace_back(word, argv[++i]);
         } else if (!onlyPaths && word.size() > 1 && word[0] == '-') {
             if (std::find(knownFlags.begin(), knownFlags.end(), word) == knownFlags.end())
                 arguments.error = "unknown option " + word;
@@ -36,6 +45,16 @@ CliArguments parseArguments(int argc, char **argv)
         }
     }
     return arguments;
+}
+
+std::vector<std::string> CliArguments::valuesOf(const std::string &option) const
+{
+    std::vector<std::string> found;
+    for (const auto &[name, value] : values) {
+        if (name == option)
+            found.push_back(value);
+    }
+    return found;
 }
 
 } // namespace quillog::cli

@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillog::cli
@@ -13,9 +14,13 @@ struct CliArguments {
     std::string command;
     std::vector<std::string> paths;
     std::set<std::string> flags;
+    /// The values of options that take one, in order.
+    std::vector<std::pair<std::string, std::string>> values;
     std::string error; ///< set when the line cannot be understood
 
     bool has(const std::string &flag) const { return flags.count(flag) != 0; }
+    /// Every value given to the option, in order.
+    std::vector<std::string> valuesOf(const std::string &option) const;
 };
 
 CliArguments parseArguments(int argc, char **argv);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "CliSupport.h"
+#include "SideCommands.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -19,9 +21,6 @@
 #include <string>
 
 namespace quillog::cli
-{
-
-namespace
 {
 
 // True when the path names an ADX file (by its extension, letter case ignored).
@@ -51,6 +50,9 @@ bool readLog(const std::string &path, const CliArguments &arguments, LogTable &t
     return false;
 }
 
+namespace
+{
+
 int filledCells(const LogTable &table, int column)
 {
     int count = 0;
@@ -76,6 +78,8 @@ int info(const CliArguments &arguments)
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
     return ExitSuccess;
 }
+
+} // namespace
 
 SaveOptions saveOptionsFrom(const CliArguments &arguments)
 {
@@ -122,6 +126,9 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     save.adifVersion = load.definitions.adifVersion;
     return true;
 }
+
+namespace
+{
 
 int convert(const CliArguments &arguments)
 {
@@ -238,6 +245,12 @@ const char *usageText()
            "                     other ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  stats FILE         QSOs, unique calls, and per band QSOs and DXCC entities (tab-separated;\n"
+           "                     --json for one JSON object)\n"
+           "  eqsl-compare INBOX LOG OUT\n"
+           "                     write the eQSL inbox records of the chosen kinds as ADI: --new (in the\n"
+           "                     log, not confirmed; the default), --received, --not-in-log, --swl;\n"
+           "                     --from YYYYMMDD and --to YYYYMMDD keep the QSOs of those days\n"
            "\n"
            "Options (anywhere on the line):\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
@@ -249,7 +262,8 @@ const char *usageText()
            "  -h, --help         this text\n"
            "\n"
            "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
-           "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";
+           "2 the command failed (a column it needs is missing, the file is unreadable, eqsl-compare\n"
+           "found no record).\n";
 }
 
 int runCommand(const CliArguments &arguments)
@@ -260,6 +274,10 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "stats")
+        return stats(arguments);
+    if (arguments.command == "eqsl-compare")
+        return eqslCompare(arguments);
     return fail("unknown command " + arguments.command);
 }
 

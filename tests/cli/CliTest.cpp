@@ -203,3 +203,71 @@ TEST(Cli, ConvertWritesAndReadsAdxByTheExtension)
     EXPECT_EQ(after.substr(after.find("QSOs:")), before.substr(before.find("QSOs:")));
     EXPECT_NE(cli("info " + quoted(adx)).out.find("QSOs: 438\n"), std::string::npos);
 }
+
+TEST(CliStats, PrintsTheGridOrOneJsonObject)
+{
+    const fs::path folder = freshFolder("cli-stats");
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<EOH><CALL:3>A1A<BAND:3>20m<MODE:2>CW<DXCC:3>291<EOR><CALL:3>a1a<BAND:3>20M<MODE:3>SSB<DXCC:3>230<"
+        "EOR>"
+        "<CALL:3>B1B<BAND:4>160M<MODE:2>CW<EOR><CALL:3>C1C<BAND:2>2M<MODE:2>FM<DXCC:4>junk<EOR>"
+        "<CALL:6>D1\"D\\E<BAND:3>10M<MODE:2>CW<DXCC:3>700<EOR>");
+    const CliRun grid = cli("stats " + quoted(log));
+    EXPECT_EQ(grid.status, 0) << grid.err;
+    EXPECT_EQ(grid.out,
+        "QSOs:\t5\nUnique Callsigns:\t4\nBAND\tQSOs\tDXCC\n10M\t1\t1\n160M\t1\t\n20M\t2\t2\n2M\t1\t\n");
+    const CliRun json = cli("stats --json " + quoted(log));
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out,
+        "{\"qsos\": 5, \"unique_calls\": 4, \"bands\": [{\"band\": \"10M\", \"qsos\": 1, \"dxcc\": 1}, "
+        "{\"band\": \"160M\", \"qsos\": 1, \"dxcc\": 0}, {\"band\": \"20M\", \"qsos\": 2, \"dxcc\": 2}, "
+        "{\"band\": \"2M\", \"qsos\": 1, \"dxcc\": 0}]}\n");
+}
+
+TEST(CliStats, RefusesLogsWithoutTheColumnsItNeeds)
+{
+    const fs::path folder = freshFolder("cli-stats-fail");
+    const std::string log = (folder / "nomode.adi").string();
+    writeFile(log, "<CALL:3>A1A<BAND:3>20M<FREQ:6>14.074<EOR>");
+    const CliRun run = cli("stats " + quoted(log));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "quillog-cli: " + log + ": Not enough data for calculation.\n");
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(cli("stats " + quoted((folder / "missing.adi").string())).status, 2);
+}
+
+TEST(CliEqslCompare, WritesTheChosenRecordsAsAdi)
+{
+    const fs::path folder = freshFolder("cli-eqsl");
+    const std::string inbox = quoted(dataFile("adi/eqsl_inbox_swl.adi"));
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<EOH><CALL:5>3A2MW<QSO_DATE:8>20221121<TIME_ON:4>1345<MODE:3>FT8<EOR>"
+        "<CALL:5>RV3LE<QSO_DATE:8>20221121<TIME_ON:4>1406<MODE:3>FT8<EOR>");
+    const std::string out = (folder / "out.adi").string();
+    struct Case {
+        std::string options;
+        int status;
+        int records;
+    };
+    for (const Case &c :
+        { Case { "", 0, 2 }, { "--swl", 0, 11 }, { "--not-in-log --from 20221122 --to 20221122", 0, 5 },
+            { "--received", 2, 0 }, { "--new --from 20221122", 2, 0 }, { "--from 2022-11-21", 2, 0 } }) {
+        fs::remove(out);
+        const CliRun run
+            = cli("eqsl-compare " + inbox + " " + quoted(log) + " " + quoted(out) + " " + c.options);
+        EXPECT_EQ(run.status, c.status) << c.options << ": " << run.err;
+        const std::string written = fileContents(out);
+        std::size_t records = 0;
+        for (std::size_t at = 0; (at = written.find("<EOR>", at)) != std::string::npos; ++at)
+            ++records;
+        EXPECT_EQ(records, static_cast<std::size_t>(c.records)) << c.options;
+        if (c.status == 0) {
+            EXPECT_EQ(run.err, "QSOs: " + std::to_string(c.records) + "\n");
+        }
+    }
+    const CliRun notInbox = cli("eqsl-compare " + quoted(log) + " " + quoted(log) + " " + quoted(out));
+    EXPECT_EQ(notInbox.status, 2);
+    EXPECT_EQ(notInbox.err, "quillog-cli: " + log + ": No eQSL records found.\n");
+}
