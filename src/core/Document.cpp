@@ -86,6 +86,12 @@ void Document::reloadDefinitions()
         m_host.message(BoxKind::Error, load.message);
 }
 
+SaveDefinitions Document::saveDefinitions() const
+{
+    return { m_definitions.modes, m_definitions.bands, m_definitions.typeMap, m_definitions.adifVersion, {},
+        std::nullopt };
+}
+
 bool Document::isBusy() const
 {
     for (const auto &slot : m_slots) {
@@ -346,8 +352,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     reloadDefinitions();
     SaveOptions options { m_settings.useTypeIndicator, m_settings.useCommaFreq, m_settings.useLowerCase,
         m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly };
-    SaveDefinitions definitions { m_definitions.modes, m_definitions.bands, m_definitions.typeMap,
-        m_definitions.adifVersion, {}, std::nullopt };
+    const SaveDefinitions definitions = saveDefinitions();
     SaveResult result;
     const bool adx
         = path.size() >= 4 && equalsIgnoreCase(std::string_view(path).substr(path.size() - 4), ".adx");

@@ -85,11 +85,18 @@ public:
     /// Status pane 2's text, "   QSOs: %i".
     std::string qsoCountText() const;
 
+    /// Shows the busy message while a worker slot is filled; true when it did (the command ends).
+    bool refuseWhenBusy();
+    /// Runs work through the host with the slot filled until it returns.
+    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// What a save checks against and writes into the header: the definitions in force.
+    SaveDefinitions saveDefinitions() const;
+    /// After a save that rejected records: offers to open the report.
+    void reportSave(const SaveResult &result, bool frequencyWarning);
+
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    bool refuseWhenBusy();
-    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     bool mayReplaceLog();
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
@@ -97,7 +104,6 @@ private:
     void finishLoad(const AdiReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
-    void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void addRowNumbers();
     void refreshTitle();

@@ -24,6 +24,7 @@ class LogTableModel;
 class MainMenus;
 class QtHost;
 class SettingsCommands;
+class SideCommands;
 
 /// The editor window: the grid over the document's log table, the menus and toolbars, three status
 /// panes and dropped files. The commands themselves live in the handler classes.
@@ -49,6 +50,7 @@ public:
     MainMenus &menus() { return *m_menus; }
     GridMenus &gridMenus() { return *m_gridMenus; }
     DocumentCommands &commands() { return *m_commands; }
+    SideCommands &sideCommands() { return *m_side; }
     QString statusText(int pane) const;
 
 public Q_SLOTS:
@@ -75,6 +77,7 @@ private:
     MainMenus *m_menus = nullptr;
     DocumentCommands *m_commands = nullptr;
     SettingsCommands *m_settingsCommands = nullptr;
+    SideCommands *m_side = nullptr;
     HelpCommands *m_helpCommands = nullptr;
     GridMenus *m_gridMenus = nullptr;
     std::array<QLabel *, 3> m_panes {};
