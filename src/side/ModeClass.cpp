@@ -15,10 +15,15 @@ ModeClass modeClassOf(std::string_view mode)
     const std::string_view text = trimmed(mode);
     if (text.empty())
         return ModeClass::Other;
-    if (equalsIgnoreCase(text, "CW"))
+    // Every phone mode is short: longer texts are digital without a comparison.
+    std::array<char, 12> upper {};
+    if (text.size() > upper.size())
+        return ModeClass::Digital;
+    std::transform(text.begin(), text.end(), upper.begin(), toUpperAscii);
+    const std::string_view name(upper.data(), text.size());
+    if (name == "CW")
         return ModeClass::Cw;
-    const bool phone = std::any_of(phoneModes.begin(), phoneModes.end(),
-        [text](std::string_view phoneMode) { return equalsIgnoreCase(text, phoneMode); });
+    const bool phone = std::find(phoneModes.begin(), phoneModes.end(), name) != phoneModes.end();
     return phone ? ModeClass::Phone : ModeClass::Digital;
 }
 

@@ -5,11 +5,11 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "side/BandOrder.h"
+#include "side/CallSet.h"
 #include "side/FrequencyBand.h"
 
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
 
 namespace quillog
 {
@@ -49,52 +49,59 @@ int entityCode(std::string_view cell)
     return code >= 1 && code <= INT_MAX ? static_cast<int>(code) : 0;
 }
 
-std::string bandOfRow(const LogTable &table, int row, const StatisticsColumns &columns)
-{
-    std::string band = toUpper(trimmed(table.text(row, columns.band)));
-    if (band.empty() && columns.freq >= 0)
-        band = sideBandOfFrequency(trimmed(table.text(row, columns.freq)));
-    return band;
-}
-
 class Counter
 {
 public:
     Counter(const LogTable &table, const StatisticsColumns &columns)
         : m_table(table)
         , m_columns(columns)
+        , m_calls(static_cast<std::size_t>(table.qsoCount()))
     {
-        m_calls.reserve(static_cast<std::size_t>(table.qsoCount()));
     }
 
     void count(int row, LogStatistics &statistics)
     {
-        BandTally &tally = tallyFor(bandOfRow(m_table, row, m_columns), statistics);
+        BandTally &tally = tallyFor(row, statistics);
         ++tally.qsos;
         ++tally.byModeClass[static_cast<std::size_t>(modeClassOf(m_table.text(row, m_columns.mode)))];
         if (m_columns.dxcc >= 0) {
             if (const int code = entityCode(m_table.text(row, m_columns.dxcc)); code > 0)
                 tally.entities.insert(code);
         }
-        if (const std::string_view call = trimmed(m_table.text(row, m_columns.call)); !call.empty())
-            m_calls.insert(toUpper(call));
+        // The views point into the table, which nobody changes while it is counted.
+        m_calls.insert(trimmed(m_table.text(row, m_columns.call)));
     }
 
     int uniqueCalls() const { return static_cast<int>(m_calls.size()); }
 
 private:
-    BandTally &tallyFor(std::string band, LogStatistics &statistics)
+    // The BAND cell (trimmed, any letter case), or the band of the FREQ cell where that is empty.
+    std::string_view bandOf(int row) const
     {
-        const auto [at, added] = m_index.try_emplace(band, statistics.bands.size());
-        if (added)
-            statistics.bands.push_back(BandTally { std::move(band), 0, {}, {} });
-        return statistics.bands[at->second];
+        const std::string_view band = trimmed(m_table.text(row, m_columns.band));
+        if (band.empty() && m_columns.freq >= 0)
+            return sideBandOfFrequency(trimmed(m_table.text(row, m_columns.freq)));
+        return band;
+    }
+
+    // Few bands and long runs of one band: the last tally used is tried first, then each in turn.
+    BandTally &tallyFor(int row, LogStatistics &statistics)
+    {
+        const std::string_view band = bandOf(row);
+        if (m_last < statistics.bands.size() && equalsIgnoreCase(statistics.bands[m_last].band, band))
+            return statistics.bands[m_last];
+        for (m_last = 0; m_last < statistics.bands.size(); ++m_last) {
+            if (equalsIgnoreCase(statistics.bands[m_last].band, band))
+                return statistics.bands[m_last];
+        }
+        statistics.bands.push_back(BandTally { toUpper(band), 0, {}, {} });
+        return statistics.bands.back();
     }
 
     const LogTable &m_table;
     StatisticsColumns m_columns;
-    std::unordered_map<std::string, std::size_t> m_index;
-    std::unordered_set<std::string> m_calls;
+    std::size_t m_last = 0;
+    CallSet m_calls;
 };
 
 } // namespace

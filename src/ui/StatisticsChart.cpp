@@ -17,8 +17,8 @@ namespace
 // Colours that stay apart on screen and in print: CW blue, phone orange, digital green, other grey.
 constexpr std::array<QRgb, kModeClassCount> classColours = { 0x1f77b4, 0xff7f0e, 0x2ca02c, 0x9a9a9a };
 
-// Past a dozen bands the names no longer fit side by side; they stand upright instead.
-constexpr qsizetype kUprightLabelsFrom = 13;
+// Past eight bands the names no longer fit side by side; they stand upright instead.
+constexpr qsizetype kUprightLabelsFrom = 9;
 
 QStackedBarSeries *modeClassSeries(const std::vector<BandFigures> &rows)
 {

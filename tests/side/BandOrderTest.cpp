@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "side/BandOrder.h"
 
+#include "side/CallSet.h"
 #include "side/FrequencyBand.h"
 #include "side/ModeClass.h"
 
@@ -60,4 +61,29 @@ TEST(SideBandOfFrequency, GivesTheAdifBandOrNone)
              { "144.3", "2M" }, { "432.1", "70CM" }, { "14.5", "" }, { "", "" }, { "abc", "" },
              { "-14.074", "" } })
         EXPECT_EQ(sideBandOfFrequency(c.freq), c.band) << c.freq;
+}
+
+TEST(CallSet, CountsEachCallOnceWhateverItsLetterCase)
+{
+    struct Case {
+        std::vector<std::string> calls;
+        std::size_t distinct;
+    };
+    const std::string longCall = "DL1ABC/P/MM/QRP/1"; // longer than the calls kept inline
+    for (const Case &c :
+        { Case { { "DL1ABC", "dl1abc", "Dl1AbC" }, 1 }, { { "DL1ABC", "DL1ABD", "", "" }, 2 },
+            { { longCall, "dl1abc/p/mm/qrp/1", "DL1ABC/P/MM/QRP" }, 2 },
+            { { "123456789012345", "1234567890123456", "123456789012345" }, 2 } }) {
+        CallSet set(1);
+        for (const std::string &call : c.calls)
+            set.insert(call);
+        EXPECT_EQ(set.size(), c.distinct) << c.calls[0];
+    }
+    // Far more calls than the set was sized for: it grows and loses none.
+    CallSet set(4);
+    for (int number = 0; number < 5000; ++number) {
+        set.insert("K" + std::to_string(number));
+        set.insert("k" + std::to_string(number));
+    }
+    EXPECT_EQ(set.size(), 5000u);
 }

@@ -110,7 +110,7 @@ TEST(BandChart, StacksTheUsedModeClassesPerBandInFrequencyOrder)
     EXPECT_EQ(bands->labelsAngle(), 0);
 }
 
-TEST(BandChart, ManyBandsStandUpright)
+TEST(BandChart, NamesOfManyBandsStandUpright)
 {
     std::vector<BandFigures> rows;
     for (int band = 0; band < 40; ++band)

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quillog::ui
 {
@@ -45,8 +46,9 @@ StatisticsDialog::StatisticsDialog(const LogStatistics &statistics, QWidget *par
 
     m_chartView = new QChartView(bandChart(bandsByFrequency(rows)), this);
     m_chartView->setRenderHint(QPainter::Antialiasing);
-    // Room for every band's name: about 28 pixels a band, never narrower than a small window.
-    m_chartView->setMinimumSize(std::max(520, 28 * int(rows.size()) + 120), 380);
+    // Room for every bar and its name, from a small window for a few bands to a wide one for forty.
+    const int bands = int(rows.size());
+    m_chartView->setMinimumSize(std::clamp(48 * bands + 160, 560, 1400), 420);
 
     auto *content = new QHBoxLayout;
     content->addLayout(figures);
@@ -69,6 +71,8 @@ void StatisticsDialog::fillGrid(const std::vector<BandFigures> &rows)
     m_grid->setHorizontalHeaderLabels(
         { QStringLiteral("BAND"), QStringLiteral("QSOs"), QStringLiteral("DXCC") });
     m_grid->verticalHeader()->setVisible(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setFocusPolicy(Qt::NoFocus);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int row = 0; row < int(rows.size()); ++row) {
         const BandFigures &figures = rows[std::size_t(row)];
