@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CliArguments.h"
-#include "formats/AdiReader.h"
+#include "formats/LogReader.h"
 #include "formats/SaveOptions.h"
 
 #include <string>
@@ -15,14 +15,11 @@ class LogTable;
 namespace quillog::cli
 {
 
-/// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path);
 /// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
-/// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result);
-/// The operator's data folder, as the editor uses it.
-std::string dataFolder();
+/// Reads a log as the editor would, its kind judged by its content; prints the failure and returns false
+/// when it cannot be read.
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
 /// The folder of the running program, where the template resource is looked for.
 std::string programFolder();
 /// The writing flags of the command line.

@@ -128,7 +128,7 @@ int stats(const CliArguments &arguments)
     if (arguments.paths.size() != 1)
         return fail("stats takes one file");
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
@@ -150,7 +150,7 @@ int eqslCompare(const CliArguments &arguments)
     if (!filterFrom(arguments, filter))
         return ExitFailure;
     LogTable log;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[1], arguments, log, read))
         return ExitFailure;
     RunningFlag progress;

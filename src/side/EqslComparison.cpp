@@ -216,7 +216,7 @@ EqslComparison compareEqslInbox(
     const std::string_view text(inbox.data(), inbox.size());
     const std::string_view header = text.substr(0, adiRecordsStart(text));
     LogTable records;
-    AdiReadResult read;
+    ReadResult read;
     {
         CaptionedProgress collecting(progress, "Collecting tags ...");
         read = readAdi(std::move(inbox), records, {}, collecting);

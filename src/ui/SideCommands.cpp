@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SideCommands.h"
 
-#include "core/Document.h"
+#include "document/Document.h"
 #include "side/Statistics.h"
 #include "ui/DocumentCommands.h"
 #include "ui/QtHost.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UiTestSupport.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "side/Statistics.h"
 #include "ui/MainWindow.h"

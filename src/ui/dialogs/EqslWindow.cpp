@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/EqslWindow.h"
 
-#include "core/Document.h"
+#include "document/Document.h"
+#include "formats/SaveSettings.h"
 #include "side/EqslSave.h"
 #include "tools/Clipboard.h"
 #include "ui/ClipboardGlue.h"
@@ -120,8 +121,8 @@ bool EqslWindow::save(const std::string &path)
     m_working = true;
     m_document.reloadDefinitions();
     SaveResult saved;
-    const SaveOptions options = saveOptionsFrom(m_document.settings());
-    const SaveDefinitions definitions = m_document.saveDefinitions();
+    const SaveOptions options = saveOptionsFor(m_document.settings());
+    const SaveDefinitions definitions = saveDefinitionsFor(m_document.definitions());
     m_host.runWorker(WorkerSlot::Save, [&](Progress &progress) {
         saved = saveEqslSelection(path, m_result.records, options, definitions, progress);
     });
@@ -151,7 +152,7 @@ void EqslWindow::copyRows(bool asAdif)
     m_result.records.setSelection(std::move(ranges));
     const std::string text = asAdif
         ? copySelectedRowsAsAdif(
-            m_result.records, saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap)
+            m_result.records, saveOptionsFor(m_document.settings()), m_document.definitions().typeMap)
         : copySelectedRowsAsCsv(m_result.records, m_document.settings().csvSeparator);
     if (!text.empty())
         QGuiApplication::clipboard()->setMimeData(clipboardData(decodeCell(text, m_encoding), asAdif));

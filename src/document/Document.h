@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
-#include "core/LogFileType.h"
 #include "core/LogTable.h"
-#include "core/RecentFiles.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/LogSaver.h"
+#include "document/Host.h"
+#include "formats/LogFileType.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -87,10 +87,11 @@ public:
 
     /// Shows the busy message while a worker slot is filled; true when it did (the command ends).
     bool refuseWhenBusy();
-    /// Runs work through the host with the slot filled until it returns.
-    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
-    /// What a save checks against and writes into the header: the definitions in force.
-    SaveDefinitions saveDefinitions() const;
+    /// Runs work in the slot through the host, the slot filled until it returns; returns what the worker
+    /// threw, as text (empty when it finished).
+    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// The error box after a worker threw: what failed and why; the log stays as it was.
+    void reportWorkerFailure(const std::string &what, const std::string &failure);
     /// After a save that rejected records: offers to open the report.
     void reportSave(const SaveResult &result, bool frequencyWarning);
 
@@ -98,14 +99,16 @@ private:
     enum class LoadKind { Replace, Merge, Import };
 
     bool mayReplaceLog();
+    /// The file a command works on becomes the current path; the one before is kept for a load that fails
+    /// unexpectedly.
+    void choosePath(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
     void load(LoadKind kind);
-    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     void warnAboutMissingColumns();
-    void addRowNumbers();
     void refreshTitle();
     void refreshCount();
 
@@ -119,6 +122,8 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    std::string m_previousPath;
+    LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;
