@@ -10,11 +10,11 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags
-    = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq", "--no-checks",
-          "--separate-qsos", "--json", "--new", "--received", "--not-in-log", "--swl" };
+constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
+    "--comma-freq", "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell",
+    "--json", "--new", "--received", "--not-in-log", "--swl" };
 // Options followed by a value.
-constexpr std::array valueOptions = { "--from", "--to" };
+constexpr std::array valueOptions = { "--step", "--column", "--from", "--to" };
 
 } // namespace
 

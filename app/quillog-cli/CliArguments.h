@@ -14,7 +14,7 @@ struct CliArguments {
     std::string command;
     std::vector<std::string> paths;
     std::set<std::string> flags;
-    /// The values of options that take one, in order.
+    /// The values of options that take one, in order: "--step" may stand several times.
     std::vector<std::pair<std::string, std::string>> values;
     std::string error; ///< set when the line cannot be understood
 

@@ -10,6 +10,7 @@
 namespace quillog
 {
 class LogTable;
+struct ValueLists;
 } // namespace quillog
 
 namespace quillog::cli
@@ -17,14 +18,22 @@ namespace quillog::cli
 
 /// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
-/// Reads a log as the editor would, its kind judged by its content; prints the failure and returns false
-/// when it cannot be read.
+/// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
 bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
+/// The operator's data folder, as the editor uses it.
+std::string operatorFolder();
 /// The folder of the running program, where the template resource is looked for.
 std::string programFolder();
-/// The writing flags of the command line.
-SaveOptions saveOptionsFrom(const CliArguments &arguments);
 /// What the writers check against; false (after the message) when the checks need what is missing.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save);
+/// The writers' flags from the command line.
+SaveOptions saveOptionsFrom(const CliArguments &arguments);
+/// Writes the table to the second path as convert does; returns the exit status.
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions);
+
+/// quillog-cli apply: the column tools as steps.
+int apply(const CliArguments &arguments);
+/// quillog-cli find: what Find All lists.
+int find(const CliArguments &arguments);
 
 } // namespace quillog::cli

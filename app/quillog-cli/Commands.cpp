@@ -135,20 +135,8 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
-namespace
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
 {
-
-int convert(const CliArguments &arguments)
-{
-    if (arguments.paths.size() != 2)
-        return fail("convert takes an input and an output file");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
-        return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
     RunningFlag progress;
     const std::string &target = arguments.paths[1];
     const LogWriter &writer = *formatForSavePath(target).writer;
@@ -163,6 +151,23 @@ int convert(const CliArguments &arguments)
     if (!saved.reportPath.empty())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
+}
+
+namespace
+{
+
+int convert(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 2)
+        return fail("convert takes an input and an output file");
+    SaveDefinitions definitions;
+    if (!loadSaveDefinitions(arguments, definitions))
+        return ExitFailure;
+    LogTable table;
+    ReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    return writeLog(arguments, table, definitions);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -240,6 +245,11 @@ const char *usageText()
            "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
+           "                     run the editor's column tools as steps, then write OUT as convert does\n"
+           "                     (--dump: the raw table, tab-separated); apply --list names the steps\n"
+           "  find IN TEXT [--column C] [--match-case] [--whole-cell]\n"
+           "                     the rows Find All lists, tab-separated, \"#\" first\n"
            "  stats FILE         QSOs, unique calls, and per band QSOs and DXCC entities (tab-separated;\n"
            "                     --json for one JSON object)\n"
            "  eqsl-compare INBOX LOG OUT\n"
@@ -269,6 +279,10 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "apply")
+        return apply(arguments);
+    if (arguments.command == "find")
+        return find(arguments);
     if (arguments.command == "stats")
         return stats(arguments);
     if (arguments.command == "eqsl-compare")

@@ -98,6 +98,16 @@ bool Document::refuseWhenBusy()
     return true;
 }
 
+bool Document::runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work)
+{
+    if (refuseWhenBusy())
+        return false;
+    const std::string failure = runInSlot(slot, work);
+    if (!failure.empty())
+        reportWorkerFailure(what, failure);
+    return failure.empty();
+}
+
 std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
 {
     // Nothing a worker throws may cross into the host's thread: it becomes the caller's message.

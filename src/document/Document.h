@@ -77,6 +77,11 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
+    bool refuseWhenBusy();
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
+    /// the busy message while another worker runs, and after an error box naming `what` when it threw.
+    bool runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -85,19 +90,16 @@ public:
     /// Status pane 2's text, "   QSOs: %i".
     std::string qsoCountText() const;
 
-    /// Shows the busy message while a worker slot is filled; true when it did (the command ends).
-    bool refuseWhenBusy();
-    /// Runs work in the slot through the host, the slot filled until it returns; returns what the worker
-    /// threw, as text (empty when it finished).
-    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
-    /// The error box after a worker threw: what failed and why; the log stays as it was.
-    void reportWorkerFailure(const std::string &what, const std::string &failure);
     /// After a save that rejected records: offers to open the report.
     void reportSave(const SaveResult &result, bool frequencyWarning);
 
 private:
     enum class LoadKind { Replace, Merge, Import };
 
+    /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
+    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// The error box after a worker threw: what failed and why; the log stays as it was.
+    void reportWorkerFailure(const std::string &what, const std::string &failure);
     bool mayReplaceLog();
     /// The file a command works on becomes the current path; the one before is kept for a load that fails
     /// unexpectedly.

@@ -5,6 +5,8 @@
 #include "ui/DocumentCommands.h"
 #include "ui/GridView.h"
 #include "ui/MainMenus.h"
+#include "ui/SearchCommands.h"
+#include "ui/ToolCommands.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -24,6 +26,12 @@ GridMenus::GridMenus(Document &document, GridView &view, DocumentCommands &comma
     connect(&m_view, &GridView::headerClicked, this, &GridMenus::showHeaderMenu);
     connect(&m_view, &GridView::cornerClicked, this, &GridMenus::showCornerMenu);
     connect(&m_view, &GridView::cellMenuRequested, this, &GridMenus::showCellMenu);
+}
+
+void GridMenus::setToolCommands(ToolCommands *tools, SearchCommands *search)
+{
+    m_tools = tools;
+    m_search = search;
 }
 
 QMenu *GridMenus::headerMenu(int tableColumn, QWidget *parent)
@@ -81,9 +89,62 @@ QMenu *GridMenus::cellMenu(const QModelIndex &index, QWidget *parent)
     auto *menu = new QMenu(parent);
     menu->addAction(m_actions.copy);
     menu->addAction(m_actions.paste);
-    if (severalColumns || severalRows)
+    if (severalColumns || severalRows) {
         addRowCopies(*menu, severalRows);
+        addReplaceInSelection(*menu);
+    } else {
+        const QPoint cell = m_view.currentTableCell();
+        addCellSearchAndConversions(*menu, cell.y(), cell.x());
+    }
     return menu;
+}
+
+void GridMenus::addReplaceInSelection(QMenu &menu)
+{
+    if (m_search == nullptr)
+        return;
+    menu.addSeparator();
+    connect(menu.addAction(QStringLiteral("Replace In Selection")), &QAction::triggered, m_search,
+        [this] { m_search->openReplace(ReplaceMode::Selection); });
+}
+
+// The single-cell entries of find, replace and the conversions the column's header calls for.
+void GridMenus::addCellSearchAndConversions(QMenu &menu, int tableRow, int tableColumn)
+{
+    if (m_tools == nullptr || m_search == nullptr)
+        return;
+    const LogTable &table = m_document.table();
+    if (!table.text(tableRow, tableColumn).empty()) {
+        connect(menu.addAction(QStringLiteral("Replace")), &QAction::triggered, m_search,
+            [this] { m_search->openReplace(ReplaceMode::Cell); });
+        connect(menu.addAction(QStringLiteral("Replace In Selection")), &QAction::triggered, m_search,
+            [this] { m_search->openReplace(ReplaceMode::Selection); });
+    }
+    if (!m_document.isLogOpen())
+        return;
+    connect(menu.addAction(QStringLiteral("Find In Column")), &QAction::triggered, m_search,
+        [this] { m_search->openFind(true); });
+    const std::string_view header = table.text(0, tableColumn);
+    const struct {
+        const char *word;
+        const char *text;
+        void (ToolCommands::*command)(int);
+    } conversions[] = { { "DATE", "Convert Date", &ToolCommands::convertDate },
+        { "TIME", "Convert Time", &ToolCommands::convertTime },
+        { "FREQ", "Convert Frequency", &ToolCommands::convertFrequency } };
+    for (const auto &conversion : conversions) {
+        if (header.find(conversion.word) == std::string_view::npos)
+            continue;
+        menu.addSeparator();
+        const auto command = conversion.command;
+        connect(menu.addAction(QString::fromLatin1(conversion.text)), &QAction::triggered, m_tools,
+            [this, command, tableColumn] { (m_tools->*command)(tableColumn); });
+    }
+    if (header.find("MODE") != std::string_view::npos) {
+        menu.addSeparator();
+        connect(menu.addAction(QStringLiteral("Convert Mode")), &QAction::triggered, m_tools,
+            [this, tableColumn] { m_tools->convertMode(tableColumn); });
+    }
 }
 
 QStringList GridMenus::itemTexts(const QMenu &menu)

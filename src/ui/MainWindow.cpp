@@ -9,8 +9,10 @@
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
+#include "ui/SearchCommands.h"
 #include "ui/SettingsCommands.h"
 #include "ui/SideCommands.h"
+#include "ui/ToolCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -46,8 +48,13 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_settingsCommands->connectActions(m_menus->actions());
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
+    m_tools = new ToolCommands(*m_document, *m_host, *m_model, *m_view, *this, this);
+    m_tools->connectActions(m_menus->actions());
+    m_search = new SearchCommands(*m_document, *m_host, *m_model, *m_view, *m_tools, *this, this);
+    m_search->connectActions(m_menus->actions());
     m_side = new SideCommands(*m_document, *m_host, *m_commands, *this);
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
+    m_gridMenus->setToolCommands(m_tools, m_search);
     m_document->journal().setColumnWidthSource(
         [this](int column) { return m_view->tableColumnWidth(column); });
     connectHost();
@@ -93,6 +100,7 @@ void MainWindow::connectHost()
         refreshActions();
     });
     connect(m_commands, &DocumentCommands::commandDone, this, &MainWindow::refreshActions);
+    connect(m_tools, &ToolCommands::commandDone, this, &MainWindow::refreshActions);
     connect(m_settingsCommands, &SettingsCommands::settingsChanged, this, &MainWindow::applySettings);
     connect(m_view, &GridView::positionChanged, m_panes[1], &QLabel::setText);
     connect(m_view, &GridView::positionChanged, this, &MainWindow::refreshActions);

@@ -56,11 +56,11 @@ void SideCommands::updateEnabled()
 
 void SideCommands::statistics()
 {
-    if (m_document.refuseWhenBusy())
-        return;
     LogStatistics result;
-    m_document.runInSlot(WorkerSlot::Check,
+    const bool ran = m_document.runTool(WorkerSlot::Check, "The statistics",
         [&](Progress &progress) { result = countStatistics(m_document.table(), progress); });
+    if (!ran)
+        return;
     if (!result.ok) {
         m_host.message(BoxKind::Warning, result.message);
         return;

@@ -110,11 +110,13 @@ TEST(MainWindow, CellMenuOffersWhatFitsTheSelection)
     w.select(0, 0, 0, 3);
     EXPECT_EQ(w.cellMenu(0, 1),
         (QStringList { "&Copy", "&Paste", "", "Copy Selected Row as CSV", "Copy Selected Row as ADIF",
-            "Save Selected Row as ADIF" }));
+            "Save Selected Row as ADIF", "", "Replace In Selection" }));
     w.select(2, 1, 5, 1);
     EXPECT_EQ(w.cellMenu(3, 1).mid(3, 1), QStringList { "Copy Selected Rows as CSV" });
     // A right click outside the selection leaves only the clicked cell selected.
-    EXPECT_EQ(w.cellMenu(9, 4), (QStringList { "&Copy", "&Paste" }));
+    EXPECT_EQ(w.cellMenu(9, 4),
+        (QStringList {
+            "&Copy", "&Paste", "Replace", "Replace In Selection", "Find In Column", "", "Convert Time" }));
     EXPECT_EQ(w.window->statusText(1), "   Row: 10  Column: 5  Selected: 1");
 }
 
