@@ -33,7 +33,8 @@ int listSteps()
 // itself, and no other step needs them.
 ValueLists listsForSteps()
 {
-    return loadDefinitions(findTemplateResource(programFolder()), operatorFolder()).definitions;
+    return loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder())
+        .definitions;
 }
 
 // Runs every step in order; false (after the step's message) at the first that cannot run.
@@ -84,7 +85,7 @@ int apply(const CliArguments &arguments)
     if (!runSteps(steps, context))
         return ExitFailure;
     return arguments.has("--dump") ? writeDump(arguments.paths[1], table)
-                                   : writeLog(arguments, table, definitions);
+                                   : writeLog(arguments, table, definitions, saveOptionsFrom(arguments));
 }
 
 int find(const CliArguments &arguments)

@@ -10,11 +10,12 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell",
-    "--json", "--new", "--received", "--not-in-log", "--swl" };
-// Options followed by a value.
-constexpr std::array valueOptions = { "--step", "--column", "--from", "--to" };
+constexpr std::array knownFlags = { "--help", "--version", "--ignore-brackets", "--lower-case",
+    "--type-indicator", "--comma-freq", "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case",
+    "--whole-cell", "--grid", "--json", "--new", "--received", "--not-in-log", "--swl" };
+// Options followed by a value, given as "--to adx" or "--to=adx". Each command reads a value in its own
+// meaning: --to is the format written for convert and apply, the last day kept for eqsl-compare.
+constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator", "--from" };
 
 } // namespace
 
@@ -28,12 +29,18 @@ CliArguments parseArguments(int argc, char **argv)
             onlyPaths = true;
         } else if (!onlyPaths && (word == "-h" || word == "--help")) {
             arguments.flags.insert("--help");
-        } else if (!onlyPaths
-            && std::find(valueOptions.begin(), valueOptions.end(), word) != valueOptions.end()) {
-            if (i + 1 >= argc)
-                arguments.error = word + " needs a value";
+        } else if (const auto option = std::find_if(valueOptions.begin(), valueOptions.end(),
+                       [&](std::string_view o) {
+                           return word.starts_with(std::string(o) + "=") || word == o;
+                       });
+                   !onlyPaths && option != valueOptions.end()) {
+            const std::size_t equals = word.find('=');
+            if (equals != std::string::npos)
+                arguments.values.emplace_back(*option, word.substr(equals + 1));
+            else if (i + 1 < argc)
+                arguments.values.emplace_back(*option, argv[++i]);
             else
-                arguments.values.emplace_back(word, argv[++i]);
+                arguments.error = std::string(*option) + " needs a value";
         } else if (!onlyPaths && word.size() > 1 && word[0] == '-') {
             if (std::find(knownFlags.begin(), knownFlags.end(), word) == knownFlags.end())
                 arguments.error = "unknown option " + word;
@@ -55,6 +62,12 @@ std::vector<std::string> CliArguments::valuesOf(const std::string &option) const
             found.push_back(value);
     }
     return found;
+}
+
+std::string CliArguments::value(const std::string &option) const
+{
+    const std::vector<std::string> given = valuesOf(option);
+    return given.empty() ? std::string() : given.back();
 }
 
 } // namespace quillog::cli

@@ -21,6 +21,8 @@ struct CliArguments {
     bool has(const std::string &flag) const { return flags.count(flag) != 0; }
     /// Every value given to the option, in order.
     std::vector<std::string> valuesOf(const std::string &option) const;
+    /// The last value given to the option, empty when it was not given.
+    std::string value(const std::string &option) const;
 };
 
 CliArguments parseArguments(int argc, char **argv);

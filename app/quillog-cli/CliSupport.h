@@ -28,8 +28,9 @@ std::string programFolder();
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save);
 /// The writers' flags from the command line.
 SaveOptions saveOptionsFrom(const CliArguments &arguments);
-/// Writes the table to the second path as convert does; returns the exit status.
-int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions);
+/// Writes the table to the second path as convert does, with the given writer flags; returns the exit status.
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options);
 
 /// quillog-cli apply: the column tools as steps.
 int apply(const CliArguments &arguments);

@@ -3,12 +3,15 @@
 
 #include "CliSupport.h"
 #include "SideCommands.h"
+#include "StandardStreams.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "definitions/Definitions.h"
+#include "document/ImportFollowUp.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
 #include "formats/LogWriter.h"
@@ -19,6 +22,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
+#include <optional>
 #include <string>
 
 namespace quillog::cli
@@ -44,26 +49,71 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
-// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result)
+// The editor's definitions: the contest templates of an import, the lists and types of a save.
+DefinitionsLoad loadEditorDefinitions();
+
+// A message about the copy of standard input names standard input instead.
+std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
 {
-    const ClassifiedLog log = classifyLog(path);
-    if (log.reader == nullptr) {
-        fail(path + ": " + log.refusal);
+    for (std::size_t at = 0; path != shown && (at = message.find(path, at)) != std::string::npos;)
+        message.replace(at, path.size(), shown);
+    return message;
+}
+
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy, a
+// TRLOG listing as one unless --grid asks for the character grid. A name of "-" reads standard input, through
+// a copy the file-type test can look at.
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result)
+{
+    const InputFile input(name);
+    if (!input.ok()) {
+        fail(input.error());
         return false;
     }
+    const std::string &path = input.path();
+    const std::string shown = isStandardStream(name) ? std::string("standard input") : path;
+    const ClassifiedLog log = classifyLog(path);
+    if (log.reader == nullptr) {
+        fail(shown + ": " + withNameShown(log.refusal, path, shown));
+        return false;
+    }
+    const LogReader &reader
+        = log.type == LogFileType::TypeTrlogTable && arguments.has("--grid") ? textGridReader() : *log.reader;
     RunningFlag progress;
     ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result = log.reader->readFile(path, log.wideSource, table, options, progress);
-    if (result.ok)
+    options.decimalComma = arguments.has("--comma-freq");
+    if (log.type == LogFileType::TypeCabrillo)
+        options.contests = loadEditorDefinitions().definitions.contests;
+    result = reader.readFile(path, log.wideSource, table, options, progress);
+    if (result.ok) {
+        finishImportedTable(reader, table);
         return true;
-    fail(path + ": " + result.message + (result.detail.empty() ? "" : " (" + result.detail + ")"));
+    }
+    if (!result.warning.empty())
+        fail(shown + ": " + withNameShown(result.warning, path, shown));
+    fail(shown + ": " + withNameShown(result.message, path, shown)
+        + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
     return false;
 }
 
 namespace
 {
+
+void warn(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+}
+
+// Each line of a multi-line message as a warning of its own.
+void warnLines(const std::string &path, std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        warn(path + ": " + std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
 
 int filledCells(const LogTable &table, int column)
 {
@@ -88,6 +138,9 @@ int info(const CliArguments &arguments)
         std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);
+    std::printf("Tags skipped: %d\n", result.skippedTags);
+    std::printf("Records without any field: %d\n", result.emptyRecords);
     return ExitSuccess;
 }
 
@@ -101,6 +154,7 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     options.commaFrequency = arguments.has("--comma-freq");
     options.noChecks = arguments.has("--no-checks");
     options.separateQsos = arguments.has("--separate-qsos");
+    options.csvSeparator = arguments.value("--separator") == "comma" ? ',' : ';';
     return options;
 }
 
@@ -119,10 +173,15 @@ std::string programFolder()
     return error ? std::string(".") : self.parent_path().string();
 }
 
+DefinitionsLoad loadEditorDefinitions()
+{
+    return loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
+}
+
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load = loadEditorDefinitions();
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -135,20 +194,61 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
-int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions)
+namespace
 {
+
+// The format to write: the registered writer --to names by its extension, else the one the output's
+// extension chooses, CSV included (ADI for any other name, standard output included). Null when --to names
+// none.
+const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
+{
+    const std::string to = arguments.value("--to");
+    if (to.empty())
+        return &formatForOutputPath(target);
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
+            return &format;
+    }
+    return nullptr;
+}
+
+// The extensions --to takes, as "adi, adx".
+std::string writtenFormats()
+{
+    std::string names;
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr)
+            names += (names.empty() ? "" : ", ") + std::string(format.extension);
+    }
+    return names;
+}
+
+} // namespace
+
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options)
+{
+    const LogFormat *format = outputFormat(arguments, arguments.paths[1]);
+    if (format == nullptr)
+        return fail("--to takes " + writtenFormats() + ", not " + arguments.value("--to"));
     RunningFlag progress;
-    const std::string &target = arguments.paths[1];
-    const LogWriter &writer = *formatForSavePath(target).writer;
-    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
+    const OutputFile output(arguments.paths[1], format->extension);
+    if (!output.ok())
+        return fail("cannot make a temporary folder for standard output");
+    const std::string &target = output.path();
+    const LogWriter &writer = *format->writer;
+    const SaveResult saved = writer.write(target, table, options, definitions, progress);
     if (!saved.ok)
-        return fail(target + ": " + saved.message);
+        return fail(arguments.paths[1] + ": " + saved.message);
+    if (!output.deliver(saved.reportPath))
+        return fail("cannot write standard output");
+    warnLines(arguments.paths[1], droppedCharactersText(saved));
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
     if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
-    if (!saved.reportPath.empty())
+    if (!saved.reportPath.empty() && !output.toStandardOutput())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
 }
@@ -160,21 +260,31 @@ int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    if (const std::string separator = arguments.value("--separator");
+        !separator.empty() && separator != "comma" && separator != "semicolon")
+        return fail("--separator takes comma or semicolon");
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &source = arguments.paths[0];
+    SaveOptions options = saveOptionsFrom(arguments);
+    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
+    if (isSameFile(source, arguments.paths[1]))
+        options.unchangedSince = fileStamp(source);
     LogTable table;
     ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    if (!readLog(source, arguments, table, read))
         return ExitFailure;
-    return writeLog(arguments, table, definitions);
+    warnLines(source, readProblemsText(read));
+    return writeLog(arguments, table, definitions, options);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -219,7 +329,8 @@ int check(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.addRowNumbers();
+    if (!table.addRowNumbers())
+        return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
     const CheckResult result = checkLog(table, lists, colours, progress);
@@ -242,7 +353,8 @@ const char *usageText()
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
-           "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
+           "                     it again; OUT ending in .adx is written as ADX, in .csv as a\n"
+           "                     spreadsheet file, any other as ADI (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
@@ -256,15 +368,26 @@ const char *usageText()
            "                     write the eQSL inbox records of the chosen kinds as ADI: --new (in the\n"
            "                     log, not confirmed; the default), --received, --not-in-log, --swl;\n"
            "                     --from YYYYMMDD and --to YYYYMMDD keep the QSOs of those days\n"
+           "                     (OUT is always ADI)\n"
+           "\n"
+           "A FILE of - is standard input (its kind judged by its content) or standard output\n"
+           "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
+           "  --to VALUE         read by each command in its own meaning: for convert and apply the\n"
+           "                     format to write, whatever the output's name: adi, adx, csv (and every\n"
+           "                     other format Quillog writes, by its extension); for eqsl-compare the\n"
+           "                     last QSO day kept, YYYYMMDD\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
-           "  --comma-freq       write FREQ with a decimal comma\n"
+           "  --comma-freq       write FREQ with a decimal comma (also Cabrillo frequencies read)\n"
            "  --no-checks        write every record, without checks and report\n"
-           "  --separate-qsos    an empty line after every record\n"
+           "  --separate-qsos    an empty line after every record (CSV: after every line)\n"
+           "  --separator S      CSV output: comma or semicolon (default semicolon)\n"
+           "  --grid             read a TRLOG listing as a character grid instead\n"
            "  -h, --help         this text\n"
+           "  --version          the program's version\n"
            "\n"
            "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
            "2 the command failed (a column it needs is missing, the file is unreadable, eqsl-compare\n"
@@ -273,20 +396,25 @@ const char *usageText()
 
 int runCommand(const CliArguments &arguments)
 {
-    if (arguments.command == "info")
-        return info(arguments);
-    if (arguments.command == "convert")
-        return convert(arguments);
-    if (arguments.command == "check")
-        return check(arguments);
-    if (arguments.command == "apply")
-        return apply(arguments);
-    if (arguments.command == "find")
-        return find(arguments);
-    if (arguments.command == "stats")
-        return stats(arguments);
-    if (arguments.command == "eqsl-compare")
-        return eqslCompare(arguments);
+    // Memory may run out anywhere in a large log; the command then fails cleanly instead of aborting.
+    try {
+        if (arguments.command == "info")
+            return info(arguments);
+        if (arguments.command == "convert")
+            return convert(arguments);
+        if (arguments.command == "check")
+            return check(arguments);
+        if (arguments.command == "apply")
+            return apply(arguments);
+        if (arguments.command == "find")
+            return find(arguments);
+        if (arguments.command == "stats")
+            return stats(arguments);
+        if (arguments.command == "eqsl-compare")
+            return eqslCompare(arguments);
+    } catch (const std::bad_alloc &) {
+        return fail(notEnoughMemoryMessage);
+    }
     return fail("unknown command " + arguments.command);
 }
 

@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "Commands.h"
+#include "StandardStreams.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "side/EqslComparison.h"
@@ -101,22 +102,29 @@ bool filterFrom(const CliArguments &arguments, EqslFilter &filter)
     return dateOption(arguments, "--from", filter.fromDate) && dateOption(arguments, "--to", filter.toDate);
 }
 
+// Writes the selection as ADI to OUT, "-" for standard output: --to is a date for this command, never
+// a format.
 int saveSelection(const CliArguments &arguments, const EqslComparison &comparison)
 {
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &name = arguments.paths[2];
+    const OutputFile output(name, "adi");
+    if (!output.ok())
+        return fail("cannot make a temporary folder for standard output");
     RunningFlag progress;
-    const std::string &target = arguments.paths[2];
-    const SaveResult saved
-        = saveEqslSelection(target, comparison.records, saveOptionsFrom(arguments), definitions, progress);
+    const SaveResult saved = saveEqslSelection(
+        output.path(), comparison.records, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
-        return fail(target + ": " + saved.message);
+        return fail(name + ": " + saved.message);
+    if (!output.deliver(saved.reportPath))
+        return fail("cannot write standard output");
     std::fprintf(stderr, "QSOs: %d\n", comparison.selected());
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (!saved.reportPath.empty())
+    if (!saved.reportPath.empty() && !output.toStandardOutput())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
     return ExitProblemsFound;
 }
@@ -146,6 +154,8 @@ int eqslCompare(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 3)
         return fail("eqsl-compare takes the eQSL inbox file, the log and the output file");
+    if (isStandardStream(arguments.paths[0]) && isStandardStream(arguments.paths[1]))
+        return fail("standard input can give the eQSL inbox or the log, not both");
     EqslFilter filter;
     if (!filterFrom(arguments, filter))
         return ExitFailure;
@@ -153,10 +163,14 @@ int eqslCompare(const CliArguments &arguments)
     ReadResult read;
     if (!readLog(arguments.paths[1], arguments, log, read))
         return ExitFailure;
+    const InputFile inbox(arguments.paths[0]);
+    if (!inbox.ok())
+        return fail(inbox.error());
+    const std::string shown = isStandardStream(arguments.paths[0]) ? "standard input" : arguments.paths[0];
     RunningFlag progress;
-    const EqslComparison comparison = compareEqslInboxFile(arguments.paths[0], log, filter, progress);
+    const EqslComparison comparison = compareEqslInboxFile(inbox.path(), log, filter, progress);
     if (comparison.selected() == 0)
-        return fail(arguments.paths[0] + ": " + comparison.message);
+        return fail(shown + ": " + comparison.message);
     return saveSelection(arguments, comparison);
 }
 

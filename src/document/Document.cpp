@@ -3,9 +3,11 @@
 
 #include "check/InvalidQsoNavigation.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "document/Host.h"
+#include "document/ImportFollowUp.h"
 #include "formats/AdiReader.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogSaver.h"
@@ -25,7 +27,13 @@ namespace
 constexpr const char *busyMessage = "Current thread is still running.\nPlease wait...";
 constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
+constexpr const char *trlogQuestion
+    = "TRLOG sequence is detected.\r\nDo you want to open this file as a TRLOG file?";
+constexpr const char *csvFilter = "MS Excel CSV files (*.csv)|*.csv|All files (*.*)|*.*|";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
+constexpr const char *stoppedBeforeRecordsMessage = "Reading was stopped before any QSO was read.";
+constexpr const char *changedOnDiskQuestion
+    = "The file has changed on disk since it was opened. Overwrite it?";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
       "column names (CALL, QSO_DATE, etc).";
@@ -74,8 +82,8 @@ void Document::reloadSettings()
 
 void Document::reloadDefinitions()
 {
-    DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(m_programFolder), m_dataFolder, std::move(m_definitions));
+    DefinitionsLoad load = loadDefinitions(
+        findTemplateResource(m_programFolder, m_dataFolder), m_dataFolder, std::move(m_definitions));
     m_definitions = std::move(load.definitions);
     if (!load.ok)
         m_host.message(BoxKind::Error, load.message);
@@ -117,7 +125,7 @@ std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progre
         try {
             work(progress);
         } catch (const std::bad_alloc &) {
-            failure = "not enough memory";
+            failure = notEnoughMemoryMessage;
         } catch (const std::exception &error) {
             failure = error.what();
         } catch (...) {
@@ -130,20 +138,32 @@ std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progre
 
 void Document::reportWorkerFailure(const std::string &what, const std::string &failure)
 {
-    m_host.message(BoxKind::Error, what + " failed: " + failure + ".\nThe log was left as it was.");
+    // Running out of memory is said in the same words by every command.
+    const std::string text = failure == notEnoughMemoryMessage ? failure : what + " failed: " + failure + ".";
+    m_host.message(BoxKind::Error, text + "\nThe log was left as it was.");
     m_host.statusChanged(0, "Ready");
 }
 
-// A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
-// command, No goes on, Cancel ends it.
-bool Document::mayReplaceLog()
+Answer Document::askToSave(const char *question)
 {
     if (!m_logOpen || !isModified())
+        return Answer::No;
+    return m_host.message(BoxKind::Question, question, BoxButtons::YesNoCancel);
+}
+
+// A command that replaces the open log first offers to save unsaved changes: Yes saves and goes on
+// once nothing is left unsaved (a cancelled, failed or stopped save, or one that rejected QSOs, ends
+// the command), No goes on, Cancel ends it.
+bool Document::mayReplaceLog()
+{
+    switch (askToSave(reloadQuestion)) {
+    case Answer::Yes:
+        return saveTo(m_needsNewName, false) && !isModified();
+    case Answer::No:
         return true;
-    const Answer answer = m_host.message(BoxKind::Question, reloadQuestion, BoxButtons::YesNoCancel);
-    if (answer == Answer::Yes && saveTo(m_needsNewName, false))
-        m_journal.markSaved();
-    return answer == Answer::No;
+    default:
+        return false;
+    }
 }
 
 LogFileType Document::fileType(const std::string &path)
@@ -171,19 +191,15 @@ void Document::open()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
-    if (!path)
-        return;
-    choosePath(*path);
-    if (!isAdifOrWarn(m_currentPath))
-        return;
-    if (m_recent.add(m_currentPath, m_store))
-        m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    if (const auto path
+        = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "", currentFolder() }))
+        openAdif(absolutePath(*path));
 }
 
-void Document::openPath(const std::string &path)
+void Document::openPath(const std::string &given)
 {
+    // The recent files and the title name the file the same way whatever the working folder was.
+    const std::string path = absolutePath(given);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         if (m_recent.remove(path, m_store))
@@ -193,18 +209,18 @@ void Document::openPath(const std::string &path)
     }
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    choosePath(path);
-    if (!isAdifOrWarn(m_currentPath))
-        return;
-    if (m_recent.add(m_currentPath, m_store))
-        m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    openAdif(path);
 }
 
-void Document::choosePath(const std::string &path)
+// The chosen file becomes the open log only when it passes the type test: a refused file is never
+// the current path, so a later Save cannot write over it.
+void Document::openAdif(const std::string &path)
 {
-    m_previousPath = m_currentPath;
-    m_currentPath = path;
+    if (!isAdifOrWarn(path))
+        return;
+    if (m_recent.add(path, m_store))
+        m_host.recentFilesChanged();
+    load(LoadKind::Replace, path);
 }
 
 void Document::openRecent(int commandId)
@@ -216,100 +232,158 @@ void Document::openRecent(int commandId)
 
 void Document::reload()
 {
-    if (refuseWhenBusy() || !mayReplaceLog())
+    if (refuseWhenBusy())
         return;
-    choosePath(m_currentPath);
+    // Yes saves and ends the command: the operator sees the saved log, not the file read again.
+    const Answer answer = askToSave(reloadQuestion);
+    if (answer == Answer::Yes)
+        saveTo(m_needsNewName, false);
+    if (answer != Answer::No)
+        return;
     if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Replace);
+        load(LoadKind::Replace, m_currentPath);
 }
 
 void Document::merge()
 {
     if (refuseWhenBusy())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
-    if (!path)
-        return;
-    choosePath(*path);
-    if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Merge);
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "", currentFolder() });
+    // The merged file joins the open log, which keeps its own name.
+    if (path && isAdifOrWarn(*path))
+        load(LoadKind::Merge, *path);
 }
 
 void Document::import()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "" });
+    const auto path
+        = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "", currentFolder() });
     if (!path)
         return;
-    choosePath(*path);
-    const LogFileType type = fileType(m_currentPath);
-    if (type == LogFileType::TypeAdif)
+    const LogFileType type = fileType(*path);
+    if (type == LogFileType::TypeAdif) {
         m_host.message(BoxKind::Warning, adifForImportMessage);
-    else if (readerFor(type) == nullptr)
+        return;
+    }
+    const bool asTrlog = type == LogFileType::TypeTrlogTable
+        && m_host.message(BoxKind::Question, trlogQuestion, BoxButtons::YesNo) == Answer::Yes;
+    m_importReader = importReaderFor(type, asTrlog);
+    if (m_importReader == nullptr)
         m_host.message(BoxKind::Warning, cannotImportMessage);
     else
-        load(LoadKind::Import);
+        load(LoadKind::Import, *path);
 }
 
-void Document::load(LoadKind kind)
+void Document::saveAsCsv()
 {
+    if (refuseWhenBusy())
+        return;
+    const auto path
+        = m_host.chooseFileToSave({ "Save as Excel CSV file", csvFilter, "csv", currentFolder() });
+    if (!path)
+        return;
+    const LogWriter &writer = *formatOfType(LogFileType::TypeCsv)->writer;
+    const SaveOptions options = saveOptionsFor(m_settings);
+    SaveResult result;
+    const std::string failure = runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writer.write(*path, m_table, options, {}, progress); });
+    if (!failure.empty())
+        reportWorkerFailure("Saving " + *path, failure);
+    else if (!result.ok)
+        m_host.message(BoxKind::Warning, result.message);
+}
+
+void Document::load(LoadKind kind, const std::string &path)
+{
+    // The file read becomes the open log once its load begins; a merged file joins the open log.
+    const std::string previousPath = m_currentPath;
+    if (kind != LoadKind::Merge)
+        m_currentPath = path;
     // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
-    const LogReader &reader = *readerFor(kind == LoadKind::Import ? m_fileType : LogFileType::TypeAdif);
-    const ReadOptions options { m_settings.ignoreBracket };
+    const LogReader &reader = kind == LoadKind::Import ? *m_importReader : *readerFor(LogFileType::TypeAdif);
+    const ReadOptions options { m_settings.ignoreBracket, m_definitions.contests, m_settings.useCommaFreq };
     // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
     // a merge that fails so is cut back to the rows and columns the log had.
     LogTable fresh;
     const int rows = m_table.rowCount(), columns = m_table.columnCount();
     ReadResult result;
+    m_merging = kind == LoadKind::Merge;
+    // Taken before the read: a change made while it runs counts as a change since it was opened.
+    const std::optional<FileStamp> stamp = fileStamp(path);
     const std::string failure = runInSlot(
         kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
             if (kind == LoadKind::Merge)
-                result = AdiReader().merge(m_currentPath, m_wideSource, m_table, options, progress);
+                result = AdiReader().merge(path, m_wideSource, m_table, options, progress);
             else
-                result = reader.readFile(m_currentPath, m_wideSource, fresh, options, progress);
+                result = reader.readFile(path, m_wideSource, fresh, options, progress);
+            if (result.ok && kind == LoadKind::Import)
+                finishImportedTable(reader, fresh);
         });
+    m_merging = false;
     if (!failure.empty()) {
         if (kind == LoadKind::Merge) {
             m_table.setRowCount(rows);
             m_table.setColumnCount(columns);
         }
         m_host.tableReset();
-        reportWorkerFailure("Reading " + m_currentPath, failure);
-        m_currentPath = m_previousPath;
+        reportWorkerFailure("Reading " + path, failure);
+        m_currentPath = previousPath;
         return;
     }
     if (result.ok && kind != LoadKind::Merge)
         m_table = std::move(fresh);
+    if (result.ok && kind == LoadKind::Replace) {
+        m_diskPath = m_currentPath;
+        m_diskStamp = stamp;
+    }
     finishLoad(result, kind);
 }
 
 void Document::finishLoad(const ReadResult &result, LoadKind kind)
 {
-    if (result.ok) {
-        m_table.addRowNumbers();
+    const bool numbered = result.ok && m_table.addRowNumbers();
+    if (numbered) {
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, result.message);
+        if (!result.warning.empty())
+            m_host.message(BoxKind::Warning, result.warning);
+        // A log read whose row numbers found no memory is no more use than one not read.
+        m_host.message(BoxKind::Warning,
+            result.ok            ? notEnoughMemoryMessage
+                : result.stopped ? stoppedBeforeRecordsMessage
+                                 : result.message);
         if (kind != LoadKind::Merge)
             clearLog();
     }
     m_host.tableReset();
     refreshCount();
     m_host.statusChanged(0, "Ready");
-    if (kind != LoadKind::Merge)
+    if (kind != LoadKind::Merge) {
         refreshTitle();
-    m_journal.clear();
+        m_journal.clear();
+    } else if (result.ok) {
+        // The merged QSOs exist only here, and the records before the merge no longer fit the table
+        // (a column snapshot would blank the merged rows), so the history ends but the log is unsaved.
+        m_journal.clear();
+        m_journal.markUnsaved();
+    }
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
-    // for a name.
-    m_needsNewName = kind != LoadKind::Replace || result.stopped;
-    if (result.ok && result.stopped) {
+    // for a name. A merge that found nothing changed nothing.
+    if (kind != LoadKind::Merge || result.ok)
+        m_needsNewName = kind != LoadKind::Replace || result.stopped;
+    if (!numbered)
+        return;
+    if (result.stopped) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
                 + std::to_string(result.records)
                 + " QSOs.\nSaving will ask for a new file name, so that the file is not overwritten.");
     }
+    if (const std::string problems = readProblemsText(result); !problems.empty())
+        m_host.message(BoxKind::Warning, problems);
 }
 
 void Document::clearLog()
@@ -364,7 +438,8 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     warnAboutMissingColumns();
     std::string path = m_currentPath;
     if (askForName) {
-        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi" });
+        const auto chosen
+            = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi", proposedSaveName() });
         if (!chosen)
             return false;
         path = *chosen;
@@ -373,7 +448,9 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         return false;
 
     reloadDefinitions();
-    const SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    if (!mayOverwrite(path, options))
+        return false;
     const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
     const LogWriter &writer = *formatForSavePath(path).writer;
     SaveResult result;
@@ -387,21 +464,51 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         m_host.message(BoxKind::Warning, result.message);
         return false;
     }
-    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved.
+    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved. QSOs the checks
+    // rejected are not in the file and exist only in the grid, so the log stays modified.
     if (!selectionOnly) {
         if (m_needsNewName && askForName) {
             m_currentPath = path;
             m_needsNewName = false;
             refreshTitle();
         }
-        m_journal.markSaved();
+        if (result.errors.empty())
+            m_journal.markSaved();
     }
+    rememberDiskFile(path);
     reportSave(result, writer.reportsFrequencyWarning());
     return true;
 }
 
+// The file a save would replace was changed by another program since it was read (a logger still
+// appending to it): its newer QSOs would be lost, so the operator decides. Otherwise the save itself
+// makes sure nothing changes it in the meantime.
+bool Document::mayOverwrite(const std::string &path, SaveOptions &options)
+{
+    if (!m_diskStamp || !isSameFile(path, m_diskPath))
+        return true;
+    const std::optional<FileStamp> now = fileStamp(path);
+    if (!now)
+        return true; // deleted meanwhile: nothing on disk to lose
+    if (*now == *m_diskStamp) {
+        options.unchangedSince = now;
+        return true;
+    }
+    return m_host.message(BoxKind::Question, changedOnDiskQuestion, BoxButtons::YesNo) == Answer::Yes;
+}
+
+void Document::rememberDiskFile(const std::string &path)
+{
+    if (path == m_currentPath || (m_diskStamp && isSameFile(path, m_diskPath))) {
+        m_diskPath = path;
+        m_diskStamp = fileStamp(path);
+    }
+}
+
 void Document::reportSave(const SaveResult &result, bool frequencyWarning)
 {
+    if (const std::string dropped = droppedCharactersText(result); !dropped.empty())
+        m_host.message(BoxKind::Warning, dropped);
     if (result.errors.empty())
         return;
     const Answer answer
@@ -470,6 +577,24 @@ UndoEffect Document::redo()
     if (effect.rowsChanged)
         refreshCount();
     return effect;
+}
+
+std::string Document::currentFolder() const
+{
+    return m_currentPath.empty() ? std::string()
+                                 : std::filesystem::path(m_currentPath).parent_path().string();
+}
+
+// The log's own name; a log imported from another format is proposed as ADIF beside its source.
+std::string Document::proposedSaveName() const
+{
+    if (m_currentPath.empty())
+        return {};
+    std::filesystem::path path(m_currentPath);
+    const std::string extension = toUpper(path.extension().string());
+    if (extension != ".ADI" && extension != ".ADIF" && extension != ".ADX")
+        path.replace_extension(".adi");
+    return path.string();
 }
 
 std::string Document::title() const

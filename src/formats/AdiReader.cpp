@@ -120,6 +120,12 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
+// After a stop the rows sized for records never read would be empty QSOs that a save would meet.
+void dropRowsNeverRead(LogTable &table, int firstRow, int rowsRead)
+{
+    table.setRowCount(firstRow + rowsRead);
+}
+
 ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
 {
     ReadResult result;
@@ -128,13 +134,16 @@ ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
     result.recordsRead = filled.records;
     result.stopped = filled.records < collected.records;
     result.characterLengthRecoveries = filled.characterLengthRecoveries;
+    result.truncatedValues = collected.truncatedValues;
+    result.skippedTags = collected.skippedTags;
+    result.emptyRecords = collected.emptyRecords;
     return result;
 }
 
 ReadResult tooLarge()
 {
     ReadResult result;
-    result.detail = "not enough memory for the log";
+    result.message = notEnoughMemoryMessage;
     return result;
 }
 
@@ -161,7 +170,9 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
         return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1))
+    // Room for the row-number column the editor and the check put in front.
+    if (!table.reserveColumns(fields + 1) || !table.setColumnCount(fields)
+        || !table.setRowCount(collected.records + 1))
         return tooLarge();
     table.setFixedRowCount(1);
     for (int column = 0; column < fields; ++column)
@@ -169,6 +180,7 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    dropRowsNeverRead(table, 1, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }
@@ -201,6 +213,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    dropRowsNeverRead(table, oldRows, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "core/LargeBuffer.h"
+#include "definitions/ContestTemplates.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillog
 {
@@ -19,6 +21,10 @@ class Progress;
 struct ReadOptions {
     /// Removes every "<" and ">" from the values ("Ignore '<' symbols in content").
     bool ignoreBracket = false;
+    /// The contest templates whose field lists name a Cabrillo log's exchange columns.
+    std::vector<ContestTemplate> contests {};
+    /// Frequencies a reader converts get a decimal comma ("Use Comma as <FREQ> point").
+    bool decimalComma = false;
 };
 
 /// The outcome of one read, the same for every format.
@@ -33,11 +39,25 @@ struct ReadResult {
     int recordsRead = 0;
     /// Values whose length was counted in characters rather than bytes (ADI only).
     int characterLengthRecoveries = 0;
+    /// Values the end of the file cut short of their declared length; they keep what there was (ADI only).
+    int truncatedValues = 0;
+    /// Tags that could not be read and were skipped: no ">", a blank or control character in the name
+    /// (ADI only).
+    int skippedTags = 0;
+    /// End-of-record tags that closed no field; they give no row (ADI only).
+    int emptyRecords = 0;
     /// On failure: the warning the program shows, in the words of the format that failed.
     std::string message;
+    /// On failure, when the reader found the file damaged: its own warning ("Invalid file content."),
+    /// shown before message.
+    std::string warning;
     /// On failure, when known: what went wrong underneath (an unreadable or empty file, no memory).
     std::string detail;
 };
+
+/// What the operator should hear about a read that needed repairs or skipped something: one sentence per
+/// kind, each ending in a line feed; empty when the file was read as it stands.
+std::string readProblemsText(const ReadResult &result);
 
 /// One file format that can fill the log table. A reader is stateless: one object serves every read.
 class LogReader

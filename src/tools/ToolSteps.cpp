@@ -9,6 +9,7 @@
 #include "tools/ModeConversion.h"
 #include "tools/Replace.h"
 #include "tools/StepRegistry.h"
+#include "tools/StructureSteps.h"
 #include "tools/TimeConversion.h"
 
 #include <array>
@@ -134,6 +135,7 @@ const StepRegistry &applySteps()
     static const StepRegistry registry = [] {
         StepRegistry steps;
         addColumnToolSteps(steps);
+        addTextAndStructureSteps(steps);
         return steps;
     }();
     return registry;

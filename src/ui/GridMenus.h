@@ -19,6 +19,7 @@ namespace quillog::ui
 class DocumentCommands;
 class GridView;
 class SearchCommands;
+class StructureCommands;
 class ToolCommands;
 struct MainActions;
 
@@ -34,6 +35,8 @@ public:
 
     /// The handlers of the column tools and of find and replace that the cell menu offers.
     void setToolCommands(ToolCommands *tools, SearchCommands *search);
+    /// The handlers of the text, structure and renaming entries.
+    void setStructureCommands(StructureCommands *structure) { m_structure = structure; }
 
     /// The menus as they would open now; the caller shows them with exec().
     QMenu *headerMenu(int tableColumn, QWidget *parent);
@@ -51,6 +54,10 @@ private:
     void addRowCopies(QMenu &menu, bool severalRows);
     void addReplaceInSelection(QMenu &menu);
     void addCellSearchAndConversions(QMenu &menu, int tableRow, int tableColumn);
+    void addHeaderTags(QMenu &menu, int tableColumn);
+    void addSelectionTools(QMenu &menu, bool severalColumns, bool severalRows);
+    void addCellTextTools(QMenu &menu);
+    void addStructureTools(QMenu &menu, int tableRow);
 
     Document &m_document;
     GridView &m_view;
@@ -58,6 +65,7 @@ private:
     const MainActions &m_actions;
     ToolCommands *m_tools = nullptr;
     SearchCommands *m_search = nullptr;
+    StructureCommands *m_structure = nullptr;
 };
 
 } // namespace quillog::ui

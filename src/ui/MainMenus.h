@@ -35,8 +35,16 @@ struct MainActions {
     QAction *makeBand = nullptr;
     QAction *makeFrequency = nullptr;
     QAction *convertDeprecatedModes = nullptr;
+    QAction *upperCall = nullptr;
+    QAction *lowerCall = nullptr;
+    QAction *addColumns = nullptr;
+    QAction *fixTime = nullptr;
+    QAction *timeOnFromOff = nullptr;
+    QAction *timeOffFromOn = nullptr;
+    QAction *sortChronologically = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
+    QAction *saveAsCsv = nullptr;
     QAction *exit = nullptr;
     QAction *undo = nullptr;
     QAction *redo = nullptr;

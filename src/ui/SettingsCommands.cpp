@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SettingsCommands.h"
 
-#include "core/ProgramInfo.h"
 #include "definitions/Definitions.h"
 #include "document/Document.h"
 #include "settings/FileAssociation.h"
@@ -15,12 +14,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QProcess>
-#include <QUrl>
 
 namespace quillog::ui
 {
@@ -31,6 +26,14 @@ namespace
 std::string programFolder()
 {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string programIconSvg()
+{
+    QFile icon(QStringLiteral(":/icons/quillog.svg"));
+    if (!icon.open(QIODevice::ReadOnly))
+        return {};
+    return icon.readAll().toStdString();
 }
 
 } // namespace
@@ -64,16 +67,20 @@ void SettingsCommands::showOptions()
     OptionsDialog dialog(model, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    association.setIconSvg(programIconSvg());
     const OptionsAccepted accepted = model.accept(m_store, association);
     if (!accepted.message.empty())
         m_host.message(BoxKind::Information, accepted.message);
+    // A failed registration must not pass for a done one.
+    if (!accepted.associationDone)
+        m_host.message(BoxKind::Warning, accepted.associationError);
     m_document.reloadSettings();
     Q_EMIT settingsChanged();
 }
 
 void SettingsCommands::editList(ValueListKind kind)
 {
-    const std::string templatePath = findTemplateResource(programFolder());
+    const std::string templatePath = findTemplateResource(programFolder(), m_document.dataFolder());
     ListEditorDialog dialog(ListEditor::open(kind, templatePath, m_document.dataFolder()),
         m_document.dataFolder(), m_host, &m_window);
     if (dialog.exec() == QDialog::Accepted)
@@ -106,59 +113,6 @@ void SettingsCommands::saveWindowPosition()
 void SettingsCommands::resetWindowPosition()
 {
     resetWindowRect(m_store);
-}
-
-HelpCommands::HelpCommands(Document &document, QtHost &host, QMainWindow &window)
-    : QObject(&window)
-    , m_document(document)
-    , m_host(host)
-    , m_window(window)
-{
-}
-
-void HelpCommands::connectActions(const MainActions &actions)
-{
-    connect(actions.homePage, &QAction::triggered, this, &HelpCommands::openHomePage);
-    connect(actions.updateTemplates, &QAction::triggered, this, &HelpCommands::updateTemplates);
-    connect(actions.about, &QAction::triggered, this, &HelpCommands::showAbout);
-}
-
-QString HelpCommands::updaterPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/quillog-update-templates");
-}
-
-QString HelpCommands::aboutText(const std::string &adifVersion)
-{
-    return QStringLiteral("Quillog %1\nADIF version %2\n\nAn editor for amateur-radio logs in ADIF.")
-        .arg(QString::fromUtf8(programVersion.data(), qsizetype(programVersion.size())),
-            QString::fromStdString(adifVersion));
-}
-
-void HelpCommands::openHomePage()
-{
-    QDesktopServices::openUrl(
-        QUrl(QString::fromUtf8(programHomePage.data(), qsizetype(programHomePage.size()))));
-}
-
-void HelpCommands::updateTemplates()
-{
-    const QString path = updaterPath();
-    const QFileInfo updater(path);
-    if (!updater.isFile() || !updater.isExecutable()) {
-        m_host.message(BoxKind::Information,
-            "The ADIF template updater (quillog-update-templates) is not "
-            "installed beside Quillog.");
-        return;
-    }
-    if (!QProcess::startDetached(path, {}, QCoreApplication::applicationDirPath()))
-        m_host.message(BoxKind::Warning, "The ADIF template updater could not be started.");
-}
-
-void HelpCommands::showAbout()
-{
-    QMessageBox::about(
-        &m_window, QStringLiteral("About Quillog"), aboutText(m_document.definitions().adifVersion));
 }
 
 } // namespace quillog::ui

@@ -41,6 +41,10 @@ public:
 
     /// Runs a tool and shows what it changed: the grid, the column widths, its message.
     void runTool(const std::function<ToolResult()> &tool);
+    /// Runs a tool's dialog modally (or as the tests answer it).
+    int runDialog(QDialog &dialog) { return m_runDialog(dialog); }
+    /// Asks a Yes/No question; true for Yes.
+    bool confirm(std::string_view question);
 
 public Q_SLOTS:
     /// The column tools; a column of -1 means the Tools menu's column (the leftmost header holding the
@@ -65,7 +69,6 @@ private:
     std::vector<int> columnWidths() const;
     void showResult(const ToolResult &result, const std::vector<int> &widthsBefore);
     void restoreWidths(const ToolResult &result, const std::vector<int> &widthsBefore);
-    bool confirm(std::string_view question);
 
     Document &m_document;
     QtHost &m_host;

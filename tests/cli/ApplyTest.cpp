@@ -151,3 +151,84 @@ TEST(CliFind, PrintsTheRowsFindAllLists)
     EXPECT_EQ(std::count(wsjtx.out.begin(), wsjtx.out.end(), '\n'), 21);
     EXPECT_EQ(wsjtx.err, "Search results: 21 QSOs found\n");
 }
+
+TEST(CliApply, TextStructureAndTimeStepsMatchHandCheckedDumps)
+{
+    const std::string log = dataFile("tools/structure.adi");
+    struct Case {
+        std::string steps;
+        std::string dump;
+    };
+    const Case cases[] = {
+        { step("upper-call") + step("trim QTH") + step("split-column QTH") + step("rename @6 DISTRICT")
+                + step("remove-symbols RST_SENT") + step("time-shift 30") + step("fill DISTRICT - empty-only")
+                + step("insert-column CALL SRX") + step("add-serial SRX") + step("duplicate-column CALL")
+                + step("sort-chrono"),
+            "tools/structure-text.dump" },
+        { step("lower-call") + step("set-time-off-from-on") + step("delete-column QTH")
+                + step("remove-alpha CALL") + step("remove-numeric TIME_ON")
+                + step("remove-left-char QSO_DATE") + step("remove-right-char RST_SENT")
+                + step("sort RST_SENT desc"),
+            "tools/structure-remove.dump" },
+    };
+    for (const Case &c : cases) {
+        const ApplyRun run;
+        const CliRun result = run.apply(log, c.steps);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(run.written(), fileContents(dataFile(c.dump))) << c.dump;
+    }
+}
+
+TEST(CliApply, TimeShiftAndSortsUndoExactly)
+{
+    const std::string log = dataFile("tools/structure.adi");
+    const ApplyRun run;
+    ASSERT_EQ(run.apply(log, "").status, 0);
+    const std::string original = run.written();
+    const std::string cases[] = {
+        step("time-shift -1441") + step("undo") + step("undo") + step("undo"),
+        step("sort-chrono") + step("sort-chrono") + step("undo") + step("undo"),
+        step("sort CALL desc") + step("undo"),
+        step("split-column QTH") + step("undo") + step("undo") + step("undo"),
+        step("set-time-on-from-off") + step("undo"),
+    };
+    for (const std::string &steps : cases) {
+        const CliRun result = run.apply(log, steps);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(run.written(), original) << steps;
+    }
+    const CliRun shifted = run.apply(log, step("time-shift -1441"));
+    EXPECT_NE(shifted.err.find("2 QSOs were left unchanged"), std::string::npos) << shifted.err;
+    EXPECT_NE(run.written().find("\t20241230\t2329\t2344\t"), std::string::npos) << run.written();
+}
+
+TEST(CliApply, TextAndStructureStepsRefuseBadArguments)
+{
+    const std::string log = dataFile("tools/structure.adi");
+    struct Case {
+        std::string steps;
+        std::string message;
+    };
+    const Case cases[] = {
+        { step("sort NOPE"), "Cannot find the column 'NOPE'." },
+        { step("trim @0"), "Cannot find the column '@0'." },
+        { step("time-shift 1x"), "the shift is a number of minutes, not '1x'" },
+        { step("time-shift -"), "the shift is a number of minutes, not '-'" },
+        { step("rename CALL A:B"), "A field name cannot contain blanks" },
+        { step("insert-column CALL 'A B'"), "A field name cannot contain blanks" },
+        { step("split-column QTH ab"), "the separator is one character, not 'ab'" },
+        { step("fill QTH x bogus"), "unknown fill option 'bogus'" },
+        { step("sort CALL up"), "unknown sort direction 'up'" },
+        { step("delete-column TIME_ON") + step("delete-column TIME_OFF") + step("time-shift 5"),
+            "TIME_ON and TIME_OFF columns are not found." },
+        { step("rename QSO_DATE DATE") + step("sort-chrono"), "QSO_DATE column is not found." },
+        { step("upper-call") + step("rename CALL X") + step("lower-call"), "Cannot find CALL column." },
+    };
+    for (const Case &c : cases) {
+        const ApplyRun run;
+        const CliRun result = run.apply(log, c.steps, "");
+        EXPECT_EQ(result.status, 2) << c.steps;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.steps << " said " << result.err;
+        EXPECT_FALSE(fs::exists(run.out)) << c.steps;
+    }
+}

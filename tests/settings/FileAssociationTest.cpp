@@ -48,15 +48,16 @@ TEST(FileAssociation, InstallWritesTypesAndDesktopEntryUnderTheDataHome)
     EXPECT_NE(package.find("<comment>HAM Radio ADIF file</comment>"), std::string::npos);
     const std::string desktop = fileContents(home.folder() / "applications/quillog.desktop");
     EXPECT_NE(desktop.find("\nExec=\"/opt/quillog/bin/quillog\" %f\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nMimeType=text/x-quillog-adi;text/x-quillog-adif;\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nMimeType=text/x-quillog-adi;text/x-quillog-adif;text/x-quillog-adx;\n"),
+        std::string::npos);
     EXPECT_TRUE(association.isInstalled());
 
     ASSERT_EQ(log.calls.size(), 3u);
     EXPECT_EQ(log.calls[0],
         (std::vector<std::string> { "update-mime-database", (home.folder() / "mime").string() }));
     EXPECT_EQ(log.calls[2],
-        (std::vector<std::string> {
-            "xdg-mime", "default", "quillog.desktop", "text/x-quillog-adi", "text/x-quillog-adif" }));
+        (std::vector<std::string> { "xdg-mime", "default", "quillog.desktop", "text/x-quillog-adi",
+            "text/x-quillog-adif", "text/x-quillog-adx" }));
 }
 
 TEST(FileAssociation, RemoveUndoesInstall)
@@ -74,6 +75,45 @@ TEST(FileAssociation, RemoveUndoesInstall)
     EXPECT_EQ(log.calls[0][0], "update-mime-database");
     // Removing what is not there is no failure.
     EXPECT_TRUE(association.remove());
+}
+
+TEST(FileAssociation, AFailingDesktopToolIsReportedNotHidden)
+{
+    struct Case {
+        const char *failing; // the program whose run fails ("" for none)
+        bool installed, removed;
+        const char *named; // the tools the message names
+    };
+    for (const Case &c : { Case { "", true, true, "" },
+             Case { "update-mime-database", false, false, "update-mime-database failed" },
+             Case { "xdg-mime", false, true, "xdg-mime failed" },
+             Case { "update-desktop-database", true, true, "" } }) {
+        TempDataHome home("failing-tool");
+        const std::string failing = c.failing;
+        FileAssociation association = FileAssociation::forCurrentUser("/usr/bin/quillog",
+            [&](const std::vector<std::string> &arguments) { return arguments[0] != failing; });
+        EXPECT_EQ(association.install(), c.installed) << c.failing;
+        EXPECT_EQ(
+            association.errorText().find(c.named) != std::string::npos && !association.errorText().empty(),
+            !c.installed)
+            << c.failing << ": " << association.errorText();
+        EXPECT_TRUE(association.isInstalled()) << "the files are written all the same";
+        EXPECT_EQ(association.remove(), c.removed) << c.failing;
+    }
+}
+
+TEST(FileAssociation, TheIconJoinsTheUsersThemeAndLeavesWithTheEntry)
+{
+    TempDataHome home("icon");
+    FileAssociation association = FileAssociation::forCurrentUser("/usr/bin/quillog", runNothing);
+    association.setIconSvg("<svg/>");
+    ASSERT_TRUE(association.install()) << association.errorText();
+    const fs::path icon = home.folder() / "icons/hicolor/scalable/apps/quillog.svg";
+    EXPECT_EQ(fileContents(icon), "<svg/>");
+    EXPECT_NE(fileContents(home.folder() / "applications/quillog.desktop").find("\nIcon=quillog\n"),
+        std::string::npos);
+    EXPECT_TRUE(association.remove());
+    EXPECT_FALSE(fs::exists(icon));
 }
 
 TEST(FileAssociation, DetectionNeedsADesktopEntryNamingOurTypes)
@@ -137,4 +177,27 @@ TEST(QuotedExecArgument, EscapesForQuotingAndForTheEntrySyntax)
              { "/a\"b", R"("/a\\"b")" }, { "/a`b", R"("/a\\`b")" }, { "/a\\b", R"("/a\\\\b")" },
              { "/100%/q", R"("/100%%/q")" } })
         EXPECT_EQ(quotedExecArgument(c.argument), c.expected) << c.argument;
+}
+
+TEST(FileAssociation, PerUserFilesMatchTheInstalledPackagesFiles)
+{
+    // The per-user entry shadows the installed one of the same name: with other types or another
+    // description the two would fight over the operator's files.
+    const std::string packaging = QUILLOG_PACKAGING;
+    EXPECT_EQ(FileAssociation::mimePackageText(), fileContents(packaging + "/quillog.xml"));
+
+    struct Case {
+        const char *program;
+        const char *execLine;
+    };
+    for (const Case c : { Case { "/usr/bin/quillog", "Exec=\"/usr/bin/quillog\" %f\n" },
+             { "/opt/my logs/quillog", "Exec=\"/opt/my logs/quillog\" %f\n" } }) {
+        std::string installed = fileContents(packaging + "/quillog.desktop");
+        const std::string execLine = "Exec=quillog %f\n";
+        ASSERT_NE(installed.find(execLine), std::string::npos);
+        installed.replace(installed.find(execLine), execLine.size(), c.execLine);
+        EXPECT_EQ(
+            FileAssociation("/home/op/.local/share", c.program, runNothing).desktopEntryText(), installed)
+            << c.program;
+    }
 }

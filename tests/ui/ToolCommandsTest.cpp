@@ -13,7 +13,9 @@
 #include "ui/SearchCommands.h"
 #include "ui/dialogs/ConvertDateDialog.h"
 #include "ui/dialogs/ConvertModeDialog.h"
+#include "ui/dialogs/FieldNameDialog.h"
 #include "ui/dialogs/FindDialog.h"
+#include "ui/dialogs/FixTimeDialog.h"
 #include "ui/dialogs/ReplaceDialog.h"
 #include "ui/dialogs/SearchResultsDialog.h"
 
@@ -291,6 +293,92 @@ TEST(SearchCommands, ReplaceFromACellChangesThatCellOrItsColumn)
     EXPECT_EQ(w.cell(1, "MODE"), "XT4");
     EXPECT_EQ(w.cell(2, "MODE"), "CW");
     EXPECT_EQ(w.cell(1, "FREQ"), "14074");
+}
+
+TEST(StructureCommands, HeaderMenuOffersTheTagsAndRenames)
+{
+    Window w;
+    w.open();
+    const int mode = w.table().findColumn("MODE");
+    std::unique_ptr<QMenu> menu(w.window->gridMenus().headerMenu(mode, nullptr));
+    EXPECT_EQ(GridMenus::itemTexts(*menu),
+        (QStringList { "Sort This Column", "", "CALL", "BAND", "FREQ", "MODE", "SUBMODE", "QSO_DATE",
+            "TIME_ON", "TIME_OFF", "RST_RCVD", "RST_SENT", "NAME", "QTH", "COMMENT", "OPERATOR", "",
+            "All Tags...", "", "Custom...", "", "Not Used" }));
+    menu->actions().at(13)->trigger(); // QTH
+    EXPECT_EQ(w.table().text(0, mode), "QTH");
+    menu->actions().last()->trigger(); // Not Used
+    EXPECT_EQ(w.table().text(0, mode), "");
+    EXPECT_EQ(w.table().text(1, mode), "FT4");
+    w.actions().undo->trigger();
+    w.actions().undo->trigger();
+    EXPECT_EQ(w.table().text(0, mode), "MODE");
+
+    // Custom... refuses a name no reader could read back, and keeps the dialog open.
+    w.onDialog = [](QDialog &dialog) {
+        auto &names = static_cast<FieldNameDialog &>(dialog);
+        names.setName(QStringLiteral("A>B"));
+        names.accept();
+        EXPECT_EQ(names.result(), int(QDialog::Rejected));
+        names.setName(QStringLiteral("MY_RIG"));
+        names.accept();
+        return names.result();
+    };
+    w.window->gridMenus().headerMenu(mode, nullptr)->actions().at(19)->trigger();
+    EXPECT_EQ(w.table().text(0, mode), "MY_RIG");
+    EXPECT_EQ(w.messages().size(), 1);
+}
+
+TEST(StructureCommands, ToolsMenuTimeFixesAndSortMarkTheLogModified)
+{
+    Window w;
+    w.open();
+    w.actions().sortChronologically->trigger();
+    EXPECT_TRUE(w.window->document().journal().isModified());
+    EXPECT_TRUE(w.actions().save->isEnabled());
+    EXPECT_EQ(w.cell(1, "CALL"), "DL1ABC");
+
+    w.onDialog = [](QDialog &dialog) {
+        static_cast<FixTimeDialog &>(dialog).setShift(
+            QStringLiteral("1"), QStringLiteral("-30"), QStringLiteral("0"));
+        return int(QDialog::Accepted);
+    };
+    w.actions().fixTime->trigger();
+    EXPECT_TRUE(w.dialogs.contains("Fix Time Values"));
+    EXPECT_EQ(w.messages().last(), "TIME_OFF column is not found.");
+
+    w.actions().upperCall->trigger();
+    w.actions().lowerCall->trigger();
+    EXPECT_EQ(w.cell(1, "CALL"), "dl1abc");
+    w.actions().timeOffFromOn->trigger();
+    EXPECT_EQ(w.table().findColumn("TIME_OFF"), w.table().findColumn("TIME_ON") + 1);
+    EXPECT_EQ(w.cell(2, "TIME_OFF"), "09:30");
+    // Its dates and times are not ADIF values yet: nothing moves, and the message says so.
+    w.actions().fixTime->trigger();
+    EXPECT_EQ(w.messages().last(), "3 QSOs were left unchanged: the date or time is not a valid ADIF value.");
+    EXPECT_EQ(w.cell(2, "TIME_ON"), "09:30");
+}
+
+TEST(StructureCommands, FillColumnThroughItsDialog)
+{
+    Window w;
+    w.open();
+    const int call = w.table().findColumn("CALL");
+    w.selectCell(2, call);
+    w.onDialog = [](QDialog &dialog) {
+        auto *edit = dialog.findChild<QLineEdit *>();
+        edit->setText(QStringLiteral("X1X"));
+        return int(QDialog::Accepted);
+    };
+    std::unique_ptr<QMenu> menu(
+        w.window->gridMenus().cellMenu(w.window->model().index(1, call - 1), nullptr));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == "Fill Column")
+            action->trigger();
+    }
+    EXPECT_EQ(w.cell(1, "CALL"), "X1X");
+    EXPECT_EQ(w.cell(3, "CALL"), "X1X");
+    EXPECT_TRUE(w.dialogs.contains("Fill Column"));
 }
 
 } // namespace quillog::ui

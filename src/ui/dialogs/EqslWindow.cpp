@@ -67,7 +67,7 @@ void EqslWindow::openInbox()
     EqslFiltersDialog filters(this);
     if (filters.exec() != QDialog::Accepted)
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open eQSL ADIF Files", inboxFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Open eQSL ADIF Files", inboxFilter, "", "" });
     if (path)
         compare(*path, filters.filter());
 }
@@ -109,7 +109,7 @@ void EqslWindow::fillGrid()
 
 void EqslWindow::saveFiltered()
 {
-    const auto path = m_host.chooseFileToSave({ "Save ADIF File", inboxFilter, "adi" });
+    const auto path = m_host.chooseFileToSave({ "Save ADIF File", inboxFilter, "adi", "" });
     if (path)
         save(*path);
 }

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/ImportResult.h"
+
+#include "core/LogTable.h"
+
+namespace quillog
+{
+
+ReadResult importedRows(int rows, int filled, bool stopped)
+{
+    ReadResult result;
+    result.ok = rows > 0;
+    // A stop that came after the last row read everything.
+    result.stopped = stopped && filled < rows;
+    result.records = rows;
+    result.recordsRead = filled;
+    return result;
+}
+
+ReadResult importFailed(std::string warning, bool stopped)
+{
+    ReadResult result;
+    result.stopped = stopped;
+    result.warning = std::move(warning);
+    return result;
+}
+
+void replaceTable(LogTable &target, LogTable &&built)
+{
+    built.setFixedRowCount(1);
+    built.setFixedColumnCount(0);
+    target = std::move(built);
+}
+
+} // namespace quillog
