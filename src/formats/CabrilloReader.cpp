@@ -92,8 +92,7 @@ ReadResult readCabrillo(
         nameCabrilloColumns(built, cabrilloExchangeNames(layout.contest, options.contests));
         fixCabrilloValues(built, options.decimalComma);
     }
-    replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(lines.count), rows, stopped);
+    return keepImportedRows(table, std::move(built), static_cast<int>(lines.count), rows, stopped);
 }
 
 ReadResult CabrilloReader::read(

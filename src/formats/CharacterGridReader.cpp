@@ -94,8 +94,7 @@ ReadResult readCharacterGrid(std::string_view bytes, LogTable &table, Progress &
         stopped = !progress.isRunning();
     }
     progress.setLabel("Filling the grid ...");
-    replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(shape.rows), row, stopped);
+    return keepImportedRows(table, std::move(built), static_cast<int>(shape.rows), row, stopped);
 }
 
 ReadResult CharacterGridReader::read(

@@ -112,8 +112,8 @@ ReadResult readCsv(std::string_view bytes, LogTable &table, Progress &progress)
         return importFailed();
     const int filled = fill(text, separator, shape, built, percent, progress);
     progress.setLabel("Filling the grid ...");
-    replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(rows), filled, filled < static_cast<int>(rows));
+    return keepImportedRows(
+        table, std::move(built), static_cast<int>(rows), filled, filled < static_cast<int>(rows));
 }
 
 ReadResult CsvReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const

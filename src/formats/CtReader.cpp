@@ -151,8 +151,7 @@ ReadResult readCt(std::string_view bytes, LogTable &table, Progress &progress)
         stopped = !progress.isRunning();
     }
     progress.setLabel("Filling the grid ...");
-    replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(records), rows, stopped);
+    return keepImportedRows(table, std::move(built), static_cast<int>(records), rows, stopped);
 }
 
 ReadResult CtReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const

@@ -6,6 +6,10 @@
 namespace quillog
 {
 
+namespace
+{
+
+// The result of an import given rows rows, of which filled were filled before the operator stopped.
 ReadResult importedRows(int rows, int filled, bool stopped)
 {
     ReadResult result;
@@ -17,6 +21,8 @@ ReadResult importedRows(int rows, int filled, bool stopped)
     return result;
 }
 
+} // namespace
+
 ReadResult importFailed(std::string warning, bool stopped)
 {
     ReadResult result;
@@ -25,11 +31,13 @@ ReadResult importFailed(std::string warning, bool stopped)
     return result;
 }
 
-void replaceTable(LogTable &target, LogTable &&built)
+ReadResult keepImportedRows(LogTable &target, LogTable &&built, int rows, int filled, bool stopped)
 {
+    built.setRowCount(filled + 1);
     built.setFixedRowCount(1);
     built.setFixedColumnCount(0);
     target = std::move(built);
+    return importedRows(rows, filled, stopped);
 }
 
 } // namespace quillog

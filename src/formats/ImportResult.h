@@ -10,15 +10,13 @@ namespace quillog
 
 class LogTable;
 
-/// The result of an import whose table was given rows rows, of which filled were filled before the
-/// operator stopped (all of them when stopped is false).
-ReadResult importedRows(int rows, int filled, bool stopped);
 /// The result of an import that failed, with the reader's own warning (may be empty); the reader's
 /// failure text becomes its message.
 ReadResult importFailed(std::string warning = {}, bool stopped = false);
 
-/// Replaces target with a table that a reader built aside, so that a failed read never touches the
-/// open log.
-void replaceTable(LogTable &target, LogTable &&built);
+/// Replaces target with the table a reader built aside (so that a failed read never touches the open
+/// log), keeping only the filled rows: after a stop, rows sized for records never read would be empty
+/// QSOs that a save would meet. Returns the import's result.
+ReadResult keepImportedRows(LogTable &target, LogTable &&built, int rows, int filled, bool stopped);
 
 } // namespace quillog

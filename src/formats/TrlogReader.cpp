@@ -99,8 +99,7 @@ ReadResult readTrlog(std::string_view bytes, LogTable &table, Progress &progress
             return !stopped;
         });
     progress.setLabel("Filling the grid ...");
-    replaceTable(table, std::move(built));
-    return importedRows(static_cast<int>(count), row, stopped);
+    return keepImportedRows(table, std::move(built), static_cast<int>(count), row, stopped);
 }
 
 ReadResult TrlogReader::read(

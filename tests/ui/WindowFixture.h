@@ -11,6 +11,7 @@
 #include "ui/MainWindow.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <memory>
@@ -68,9 +69,15 @@ private:
             auto *dialog = qobject_cast<QFileDialog *>(widget);
             if (dialog == nullptr || !dialog->isVisible())
                 continue;
-            dialog->selectFile(m_path);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            m_timer.stop();
+            connect(dialog, &QDialog::finished, &m_timer, &QTimer::stop, Qt::UniqueConnection);
+            // Typed into the name field: selectFile() leaves a focused field as it is, and the dialog
+            // would then answer with its folder. A refused accept is tried again on the next tick.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(m_path);
+            else
+                dialog->selectFile(m_path);
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog makes it protected
+            return;
         }
     }
 
