@@ -6,7 +6,7 @@
 #include "core/Text.h"
 #include "side/BandOrder.h"
 #include "side/CallSet.h"
-#include "side/FrequencyBand.h"
+#include "tools/BandOfFrequency.h"
 
 #include <algorithm>
 #include <climits>
@@ -80,7 +80,7 @@ private:
     {
         const std::string_view band = trimmed(m_table.text(row, m_columns.band));
         if (band.empty() && m_columns.freq >= 0)
-            return sideBandOfFrequency(trimmed(m_table.text(row, m_columns.freq)));
+            return bandOfFrequency(trimmed(m_table.text(row, m_columns.freq)));
         return band;
     }
 

@@ -444,6 +444,33 @@ TEST(CliEqslCompare, WritesTheChosenRecordsAsAdi)
     EXPECT_EQ(notInbox.err, "quillog-cli: " + log + ": No eQSL records found.\n");
 }
 
+// --to is the last day kept for eqsl-compare, never a format: the selection is ADI on standard output too.
+TEST(CliEqslCompare, ReadsToAsADateAndUsesTheStandardStreams)
+{
+    const fs::path folder = freshFolder("cli-eqsl-streams");
+    const std::string inbox = quoted(dataFile("adi/eqsl_inbox_swl.adi"));
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log, "<EOH><CALL:5>3A2MW<QSO_DATE:8>20221121<TIME_ON:4>1345<MODE:3>FT8<EOR>");
+    struct Case {
+        std::string line;
+        int status;
+        std::string err;
+    };
+    for (const Case &c :
+        { Case { "- " + quoted(log) + " - --not-in-log --to 20221121 < " + inbox, 0, "QSOs: 1\n" },
+            { inbox + " " + quoted(log) + " - --not-in-log --to adx", 2,
+                "quillog-cli: --to needs a date written YYYYMMDD, not \"adx\"\n" },
+            { "- - - < " + inbox, 2,
+                "quillog-cli: standard input can give the eQSL inbox or the log, not both\n" },
+            { "- " + quoted(log) + " - < " + quoted(log), 2,
+                "quillog-cli: standard input: No eQSL records found.\n" } }) {
+        const CliRun run = cli("eqsl-compare " + c.line);
+        EXPECT_EQ(run.status, c.status) << c.line;
+        EXPECT_EQ(run.err, c.err) << c.line;
+        EXPECT_EQ(run.out.find("<CALL:5>RV3LE") != std::string::npos, c.status == 0) << c.line;
+    }
+}
+
 TEST(Cli, ConvertOverItselfKeepsEveryQsoWhenTheReportCannotBeWritten)
 {
     const fs::path folder = freshFolder("cli-report");

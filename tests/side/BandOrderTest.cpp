@@ -2,8 +2,8 @@
 #include "side/BandOrder.h"
 
 #include "side/CallSet.h"
-#include "side/FrequencyBand.h"
 #include "side/ModeClass.h"
+#include "tools/BandOfFrequency.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ TEST(SideBandOfFrequency, GivesTheAdifBandOrNone)
     for (const Case c : { Case { "14.074", "20M" }, { "7,030", "40M" }, { "1.8", "160M" }, { "29.7", "10M" },
              { "144.3", "2M" }, { "432.1", "70CM" }, { "14.5", "" }, { "", "" }, { "abc", "" },
              { "-14.074", "" } })
-        EXPECT_EQ(sideBandOfFrequency(c.freq), c.band) << c.freq;
+        EXPECT_EQ(bandOfFrequency(c.freq), c.band) << c.freq;
 }
 
 TEST(CallSet, CountsEachCallOnceWhateverItsLetterCase)
