@@ -41,6 +41,35 @@ QStackedBarSeries *modeClassSeries(const std::vector<BandFigures> &rows)
     return series;
 }
 
+// A step between the count axis's lines of 1, 2 or 5 times a power of ten, so that at most six steps
+// reach the highest count: QSO counts are whole numbers and so are the labels.
+long long countStep(int highest)
+{
+    for (long long power = 1;; power *= 10) {
+        for (const long long factor : { 1, 2, 5 }) {
+            if (highest <= 6 * factor * power)
+                return factor * power;
+        }
+    }
+}
+
+QValueAxis *countAxis(const std::vector<BandFigures> &rows)
+{
+    int highest = 1;
+    for (const BandFigures &row : rows)
+        highest = std::max(highest, row.qsos);
+    const long long step = countStep(highest);
+    const long long top = (highest + step - 1) / step * step;
+    auto *counts = new QValueAxis;
+    counts->setRange(0, double(top));
+    counts->setTickType(QValueAxis::TicksDynamic);
+    counts->setTickAnchor(0);
+    counts->setTickInterval(double(step));
+    counts->setLabelFormat(QStringLiteral("%.0f"));
+    counts->setTitleText(QStringLiteral("QSOs"));
+    return counts;
+}
+
 } // namespace
 
 QChart *bandChart(const std::vector<BandFigures> &rows)
@@ -59,14 +88,7 @@ QChart *bandChart(const std::vector<BandFigures> &rows)
     chart->addAxis(bands, Qt::AlignBottom);
     series->attachAxis(bands);
 
-    int highest = 0;
-    for (const BandFigures &row : rows)
-        highest = std::max(highest, row.qsos);
-    auto *counts = new QValueAxis;
-    counts->setRange(0, std::max(highest, 1));
-    counts->setLabelFormat(QStringLiteral("%.0f"));
-    counts->applyNiceNumbers();
-    counts->setTitleText(QStringLiteral("QSOs"));
+    QValueAxis *counts = countAxis(rows);
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(counts);
 

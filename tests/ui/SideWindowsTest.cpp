@@ -27,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -108,6 +109,25 @@ TEST(BandChart, StacksTheUsedModeClassesPerBandInFrequencyOrder)
     ASSERT_NE(bands, nullptr);
     EXPECT_EQ(bands->categories(), (QStringList { "160M", "20M", "2M" }));
     EXPECT_EQ(bands->labelsAngle(), 0);
+}
+
+// QSO counts are whole numbers: the count axis has whole steps, 0 to a multiple of the step.
+TEST(BandChart, CountAxisHasWholeStepsUpToTheHighestBar)
+{
+    struct Case {
+        int highest;
+        qreal top, step;
+    };
+    for (const Case &c : { Case { 0, 1, 1 }, { 2, 2, 1 }, { 6, 6, 1 }, { 7, 8, 2 }, { 31, 40, 10 },
+             { 280593, 300000, 50000 }, { 1000000, 1000000, 200000 } }) {
+        std::unique_ptr<QChart> chart(bandChart({ figures("20M", c.highest, { c.highest, 0, 0, 0 }) }));
+        auto *counts = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).constFirst());
+        ASSERT_NE(counts, nullptr);
+        EXPECT_EQ(counts->min(), 0) << c.highest;
+        EXPECT_EQ(counts->max(), c.top) << c.highest;
+        EXPECT_EQ(counts->tickType(), QValueAxis::TicksDynamic) << c.highest;
+        EXPECT_EQ(counts->tickInterval(), c.step) << c.highest;
+    }
 }
 
 TEST(BandChart, NamesOfManyBandsStandUpright)
