@@ -11,7 +11,13 @@ namespace
 {
 
 constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos" };
+    "--comma-freq", "--no-checks", "--separate-qsos", "--json" };
+constexpr std::array valueOptions = { "--profile" };
+
+bool isValueOption(const std::string &word)
+{
+    return std::find(valueOptions.begin(), valueOptions.end(), word) != valueOptions.end();
+}
 
 } // namespace
 
@@ -25,6 +31,13 @@ CliArguments parseArguments(int argc, char **argv)
             onlyPaths = true;
         } else if (!onlyPaths && (word == "-h" || word == "--help")) {
             arguments.flags.insert("--help");
+        } else if (!onlyPaths && isValueOption(word.substr(0, word.find('=')))) {
+            const std::size_t equals = word.find('=');
+            if (equals == std::string::npos && i + 1 >= argc)
+                arguments.error = word + " needs a value";
+            else
+                arguments.options[word.substr(0, equals)]
+                    = equals == std::string::npos ? argv[++i] : word.substr(equals + 1);
         } else if (!onlyPaths && word.size() > 1 && word[0] == '-') {
             if (std::find(knownFlags.begin(), knownFlags.end(), word) == knownFlags.end())
                 arguments.error = "unknown option " + word;

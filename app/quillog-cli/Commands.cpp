@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include "CliSupport.h"
+#include "ValidateCommand.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/LogTable.h"
@@ -23,33 +25,6 @@ namespace quillog::cli
 
 namespace
 {
-
-// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path)
-{
-    constexpr std::string_view extension = ".adx";
-    return path.size() >= extension.size()
-        && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
-}
-
-int fail(const std::string &message)
-{
-    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
-    return ExitFailure;
-}
-
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
-{
-    RunningFlag progress;
-    AdiReadOptions options;
-    options.ignoreBracket = arguments.has("--ignore-brackets");
-    result
-        = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
-    if (result.ok)
-        return true;
-    fail(result.message.empty() ? path + ": No valid entries found." : result.message);
-    return false;
-}
 
 int filledCells(const LogTable &table, int column)
 {
@@ -95,13 +70,6 @@ std::string dataFolder()
         return std::string(data) + "/Quillog";
     const char *home = std::getenv("HOME");
     return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
-}
-
-std::string programFolder()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
 }
 
 // The definitions the save checks against; without the template resource only an unchecked save works.
@@ -209,13 +177,11 @@ int check(const CliArguments &arguments)
     AdiReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    // The same table the editor checks: row numbers in a fixed first column.
-    table.insertColumn("#", 0);
-    table.setFixedColumnCount(1);
-    table.numberRows();
+    addRowNumbers(table);
     RunningFlag progress;
     const CheckColours colours;
-    const CheckResult result = checkLog(table, lists, colours, progress);
+    // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
+    const CheckResult result = checkLog(table, lists, colours, progress, true);
     if (result.status == CheckStatus::MissingColumn)
         return fail(arguments.paths[0] + ": " + result.message);
     const CheckColumns columns = findCheckColumns(table);
@@ -260,6 +226,8 @@ int runCommand(const CliArguments &arguments)
         return convert(arguments);
     if (arguments.command == "check")
         return check(arguments);
+    if (arguments.command == "validate")
+        return validate(arguments);
     return fail("unknown command " + arguments.command);
 }
 

@@ -401,8 +401,9 @@ void Document::check()
     reloadDefinitions();
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     CheckResult result;
-    runInSlot(WorkerSlot::Check,
-        [&](Progress &progress) { result = checkLog(m_table, m_definitions, colours, progress); });
+    runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+        result = checkLog(m_table, m_definitions, colours, progress, m_settings.useCommaFreq);
+    });
     m_invalidFound = result.invalidFound;
     m_host.statusChanged(0, "Ready");
     if (result.messageKind != CheckMessageKind::None) {
