@@ -79,7 +79,8 @@ void markFindings(LogTable &table, const ValidationReport &report, const CheckCo
 {
     const Colour rowColour = rowColourFor(colours.marked);
     auto finding = report.findings.begin();
-    for (int row = 1; row < table.rowCount(); ++row) {
+    // Rows a stop left unvalidated keep their colours.
+    for (int row = 1; row <= report.rowsChecked && row < table.rowCount(); ++row) {
         const auto rowEnd
             = std::find_if(finding, report.findings.end(), [&](const Finding &f) { return f.row != row; });
         for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {

@@ -42,7 +42,8 @@ ValidationReport validateLog(const LogTable &table, const AdifSpecification &spe
 
 /// Colours the table as the log check does: a cell with a finding in the marked colour, the other data
 /// cells of its row in the row colour, every data cell of a row without findings in the normal colour.
-/// Next and Previous Invalid QSO then step through the rows with findings.
+/// Next and Previous Invalid QSO then step through the rows with findings. Rows the validation did not
+/// reach (after a stop) keep their colours.
 void markFindings(LogTable &table, const ValidationReport &report, const CheckColours &colours);
 
 /// Today's date in UTC as YYYYMMDD.

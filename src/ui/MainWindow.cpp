@@ -10,6 +10,7 @@
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
 #include "ui/SettingsCommands.h"
+#include "ui/ValidationCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -45,6 +46,7 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_settingsCommands->connectActions(m_menus->actions());
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
+    m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
     m_document->journal().setColumnWidthSource(
         [this](int column) { return m_view->tableColumnWidth(column); });
@@ -149,6 +151,7 @@ void MainWindow::refreshActions()
     state.clipboardHasText = clipboard != nullptr && clipboard->hasText();
     state.rowsBelow = m_view->rowsBelow();
     m_menus->updateEnabled(*m_document, state);
+    m_validationCommands->validateAction()->setEnabled(m_document->isLogOpen());
 }
 
 QString MainWindow::statusText(int pane) const

@@ -24,6 +24,7 @@ class LogTableModel;
 class MainMenus;
 class QtHost;
 class SettingsCommands;
+class ValidationCommands;
 
 /// The editor window: the grid over the document's log table, the menus and toolbars, three status
 /// panes and dropped files. The commands themselves live in the handler classes.
@@ -49,6 +50,7 @@ public:
     MainMenus &menus() { return *m_menus; }
     GridMenus &gridMenus() { return *m_gridMenus; }
     DocumentCommands &commands() { return *m_commands; }
+    ValidationCommands &validationCommands() { return *m_validationCommands; }
     QString statusText(int pane) const;
 
 public Q_SLOTS:
@@ -77,6 +79,7 @@ private:
     SettingsCommands *m_settingsCommands = nullptr;
     HelpCommands *m_helpCommands = nullptr;
     GridMenus *m_gridMenus = nullptr;
+    ValidationCommands *m_validationCommands = nullptr;
     std::array<QLabel *, 3> m_panes {};
 };
 

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check/ValidationProfiles.h"
+#include "core/Document.h"
+#include "definitions/AdifSpecification.h"
+
+namespace quillog
+{
+
+std::optional<ValidationReport> Document::validate(const ValidationProfile &profile)
+{
+    if (!m_logOpen || refuseWhenBusy())
+        return std::nullopt;
+    const AdifSpecificationLoad tables = loadAdifSpecification(findTemplateResource(m_programFolder));
+    if (!tables.ok) {
+        m_host.message(BoxKind::Error, std::string(kTemplatesMissingMessage));
+        return std::nullopt;
+    }
+    m_invalidCursor = 0;
+    ValidationOptions options;
+    options.profile = &profile;
+    options.commaFrequency = m_settings.useCommaFreq;
+    const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
+    ValidationReport report;
+    runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+        report = validateLog(m_table, tables.specification, options, progress);
+        markFindings(m_table, report, colours);
+    });
+    m_invalidFound = !report.findings.empty();
+    m_host.statusChanged(0, report.summary(std::string(profile.name), m_table.qsoCount()));
+    return report;
+}
+
+} // namespace quillog
