@@ -69,9 +69,11 @@ std::string deprecatedText(
                     + " with SUBMODE " + parents.front()->code;
         }
     }
+    const std::string named = message + (value.name.empty() ? "" : " (" + value.name + ")");
+    if (value.deleted && rule.field->enumeration == "DXCC_Entity_Code")
+        return named + " is a deleted DXCC entity";
     if (value.deleted)
-        return message + (value.name.empty() ? "" : " (" + value.name + ")") + " is deleted from the ADIF "
-            + enumerationTitle(rule) + " list";
+        return named + " is deleted from the ADIF " + enumerationTitle(rule) + " list";
     return message + " is deprecated in ADIF (import only)";
 }
 
@@ -98,31 +100,49 @@ bool scopeDecides(const ColumnRule &rule, std::string_view scope)
     return rule.scopeField == "MODE" || rule.enumeration->hasScope(scope);
 }
 
+// "DXCC 291 (UNITED STATES OF AMERICA)"; an entity is named, a mode speaks for itself.
+std::string scopeText(const ColumnRule &rule, std::string_view scope, const AdifSpecification &specification)
+{
+    std::string text = fieldAndValue(rule.scopeField, scope);
+    const AdifEnumeration *entities = specification.enumeration("DXCC_Entity_Code");
+    if (rule.scopeField.ends_with("DXCC") && entities != nullptr) {
+        if (const auto entity = entities->find(scope); !entity.empty() && !entity.front()->name.empty())
+            text += " (" + entity.front()->name + ")";
+    }
+    return text;
+}
+
+// A subdivision not of the entity, a submode not of the mode.
+void checkScope(RowFindings &row, const ColumnRule &rule, std::string_view value, std::string_view scope,
+    const std::vector<const AdifEnumValue *> &matches, const AdifSpecification &specification)
+{
+    std::string message = fieldAndValue(rule.field->name, value) + " does not belong to "
+        + scopeText(rule, scope, specification);
+    if (!matches.empty())
+        message += " (it belongs to " + scopesOf(matches, rule.scopeField) + ")";
+    row.add(rule.column, rule.field->name, Severity::Error, std::move(message));
+}
+
 void checkEnumeration(
     RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifSpecification &specification)
 {
     const std::string_view scope = rule.scopeField.empty() ? std::string_view() : row.value(rule.scopeField);
-    if (!rule.scopeField.empty() && rule.scopeField != "MODE" && !scopeDecides(rule, scope))
+    const bool scoped = scopeDecides(rule, scope);
+    if (!rule.scopeField.empty() && rule.scopeField != "MODE" && !scoped)
         return;
     const std::vector<const AdifEnumValue *> matches = rule.enumeration->find(value);
-    if (matches.empty()) {
+    const AdifEnumValue *match = scoped ? rule.enumeration->find(value, scope) : nullptr;
+    if (matches.empty() && !(scoped && !rule.openEnumeration)) {
         row.add(rule.column, rule.field->name, rule.openEnumeration ? Severity::Warning : Severity::Error,
             notInEnumeration(rule, value) + submodeHint(rule, value, specification));
         return;
     }
-    const AdifEnumValue *match = matches.front();
-    if (!rule.scopeField.empty()) {
-        if (scopeDecides(rule, scope)) {
-            match = rule.enumeration->find(value, scope);
-            if (match == nullptr) {
-                row.add(rule.column, rule.field->name, Severity::Error,
-                    fieldAndValue(rule.field->name, value) + " does not belong to "
-                        + fieldAndValue(rule.scopeField, scope) + " (it belongs to "
-                        + scopesOf(matches, rule.scopeField) + ")");
-                return;
-            }
-        }
+    if (scoped && match == nullptr) {
+        checkScope(row, rule, value, scope, matches, specification);
+        return;
     }
+    if (match == nullptr)
+        match = matches.front();
     if (match->importOnly || match->deleted)
         row.add(
             rule.column, rule.field->name, Severity::Warning, deprecatedText(rule, *match, specification));

@@ -273,6 +273,11 @@ TEST(LogValidation, MessagesNameTheFieldTheValueAndTheRule)
             "SUBMODE FT4 does not belong to MODE CW (it belongs to MODE MFSK)" },
         { { { "MODE", "USB" } }, "MODE USB is not in the ADIF Mode list: write MODE SSB with SUBMODE USB" },
         { { { "QSL_RCVD", "X" } }, "QSL_RCVD X is not one of Y, N, R, I, V" },
+        { { { "DXCC", "1" }, { "STATE", "CA" } },
+            "STATE CA does not belong to DXCC 1 (CANADA) (it belongs to DXCC 291, 281, 225, 148, 144)" },
+        { { { "DXCC", "291" }, { "STATE", "XX" } },
+            "STATE XX does not belong to DXCC 291 (UNITED STATES OF AMERICA)" },
+        { { { "DXCC", "2" } }, "DXCC 2 (ABU AIL IS.) is a deleted DXCC entity" },
         { { { "QSO_DATE", "20990101" } }, "QSO_DATE 20990101 is in the future (today is 20240610 UTC)" },
         { { { "TIME_OFF", "2460" } },
             "TIME_OFF 2460 is not a time written HHMM or HHMMSS (hours 00-23, minutes 00-59)" },
@@ -350,4 +355,16 @@ TEST(LogValidation, AStopEndsTheWalkAndLeavesTheRestUnlooked)
     EXPECT_TRUE(report.stopped);
     EXPECT_EQ(report.rowsChecked, 1);
     EXPECT_EQ(report.errors, 1);
+}
+
+TEST(LogValidation, WithoutItsTablesTheValidatorDoesNotRun)
+{
+    const auto folder = test::freshFolder("validation-tables");
+    const std::string damaged = (folder / "damaged.dat").string(), older = (folder / "older.dat").string();
+    std::string bytes = test::fileContents(QUILLOG_TEMPLATES_FILE);
+    test::writeFile(damaged, bytes.substr(0, bytes.size() / 2)); // cut short
+    test::writeFile(older, "QUILLOG-TEMPLATES 1\nSECTION 109 5\n3.1.4\nEND\n"); // without the ADIF tables
+    for (const std::string &path : { damaged, older, (folder / "missing.dat").string() })
+        EXPECT_FALSE(loadAdifSpecification(path).ok) << path;
+    EXPECT_TRUE(loadAdifSpecification(QUILLOG_TEMPLATES_FILE).ok);
 }
