@@ -20,14 +20,19 @@ namespace quillog::ui
 namespace
 {
 
-// The Tools menu, made when no other command has made it yet.
+// The Tools menu, made (before Help) when no other command has made it yet.
 QMenu &toolsMenu(QMainWindow &window)
 {
+    QAction *help = nullptr;
     for (QAction *action : window.menuBar()->actions()) {
         if (action->menu() != nullptr && action->text() == QStringLiteral("&Tools"))
             return *action->menu();
+        if (action->text() == QStringLiteral("&Help"))
+            help = action;
     }
-    return *window.menuBar()->addMenu(QStringLiteral("&Tools"));
+    auto *menu = new QMenu(QStringLiteral("&Tools"), &window);
+    window.menuBar()->insertMenu(help, menu);
+    return *menu;
 }
 
 QString profileLabel(const ValidationProfile &profile)

@@ -71,6 +71,7 @@ ValidationDock::ValidationDock(QWidget *parent)
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(FindingsModel::RowColumn, Qt::AscendingOrder);
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
