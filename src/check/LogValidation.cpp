@@ -24,7 +24,7 @@ void validateRow(RowFindings &row, const ValidationColumns &columns, const AdifS
     const ValidationProfile *profile = options.profile;
     checkQsoTimes(row, options, profile != nullptr && profile->futureDateIsError);
     if (profile != nullptr)
-        checkProfile(row, *profile);
+        checkProfile(row, *profile, specification);
 }
 
 // Findings of a row in column order; those without a column (a missing field) first.

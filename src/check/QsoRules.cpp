@@ -6,6 +6,7 @@
 #include "check/ValidationRules.h"
 #include "check/ValueTests.h"
 #include "core/Text.h"
+#include "definitions/AdifSpecification.h"
 
 #include <algorithm>
 #include <string>
@@ -60,14 +61,28 @@ std::string joined(const FieldAlternatives &names)
     return text;
 }
 
-void checkRequired(RowFindings &row, const ValidationProfile &profile)
+// A missing BAND that the frequency gives: " (FREQ 14.074 lies in 20m)".
+std::string bandHint(const RowFindings &row, std::string_view field, const AdifSpecification &specification)
+{
+    const std::string_view frequency = row.value(field == "BAND" ? "FREQ" : "FREQ_RX");
+    if ((field != "BAND" && field != "BAND_RX") || frequency.empty()
+        || typeProblem(AdifType::Number, frequency))
+        return {};
+    const AdifBand *band = specification.bandOfFrequency(numberValue(frequency));
+    return band == nullptr ? std::string()
+                           : " (" + fieldAndValue(field == "BAND" ? "FREQ" : "FREQ_RX", frequency)
+            + " lies in " + band->name + ")";
+}
+
+void checkRequired(RowFindings &row, const ValidationProfile &profile, const AdifSpecification &specification)
 {
     for (const FieldAlternatives &names : profile.required) {
         const bool present = std::any_of(
             names.begin(), names.end(), [&](std::string_view name) { return !row.value(name).empty(); });
         if (!present)
             row.add(names.front(), Severity::Error,
-                joined(names) + " is missing; " + std::string(profile.service) + " needs it for every QSO");
+                joined(names) + " is missing; " + std::string(profile.service) + " needs it for every QSO"
+                    + bandHint(row, names.front(), specification));
     }
 }
 
@@ -97,9 +112,9 @@ void checkQsoTimes(RowFindings &row, const ValidationOptions &options, bool futu
     checkNotFuture(row, "QSO_DATE_OFF", today, futureIsError);
 }
 
-void checkProfile(RowFindings &row, const ValidationProfile &profile)
+void checkProfile(RowFindings &row, const ValidationProfile &profile, const AdifSpecification &specification)
 {
-    checkRequired(row, profile);
+    checkRequired(row, profile, specification);
     const std::string_view call = row.value("CALL");
     if (profile.callMustBeCallsign && !call.empty() && !isValidCallsign(call))
         row.add("CALL", Severity::Error,

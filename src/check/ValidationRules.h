@@ -24,6 +24,6 @@ void checkFrequencies(
 void checkQsoTimes(RowFindings &row, const ValidationOptions &options, bool futureIsError);
 
 /// What the service of the profile needs beyond ADIF.
-void checkProfile(RowFindings &row, const ValidationProfile &profile);
+void checkProfile(RowFindings &row, const ValidationProfile &profile, const AdifSpecification &specification);
 
 } // namespace quillog

@@ -159,6 +159,14 @@ TEST(LogValidation, FieldsThatDependOnAnotherFieldAreJudgedWithIt)
         EXPECT_EQ(verdicts(validate(qsoWith(c.fields))), c.expected) << c.expected;
 }
 
+TEST(LogValidation, AMissingBandSaysWhichBandTheFrequencyGives)
+{
+    const ValidationReport report = validate(qsoWith({ { "BAND", "" }, { "FREQ", "7.074" } }), "eqsl");
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_EQ(
+        report.findings[0].message, "BAND is missing; eQSL needs it for every QSO (FREQ 7.074 lies in 40m)");
+}
+
 TEST(LogValidation, FrequencyMustLieInItsBandAndSaysWhenItLooksLikeKilohertz)
 {
     struct Case {
@@ -278,6 +286,7 @@ TEST(LogValidation, MessagesNameTheFieldTheValueAndTheRule)
         { { { "DXCC", "291" }, { "STATE", "XX" } },
             "STATE XX does not belong to DXCC 291 (UNITED STATES OF AMERICA)" },
         { { { "DXCC", "2" } }, "DXCC 2 (ABU AIL IS.) is a deleted DXCC entity" },
+        { { { "MODE", "" } }, "MODE is missing; ADIF needs it for every QSO" },
         { { { "QSO_DATE", "20990101" } }, "QSO_DATE 20990101 is in the future (today is 20240610 UTC)" },
         { { { "TIME_OFF", "2460" } },
             "TIME_OFF 2460 is not a time written HHMM or HHMMSS (hours 00-23, minutes 00-59)" },
