@@ -32,13 +32,13 @@ LogTable qsoWith(const Fields &changes)
 {
     Fields fields { { "CALL", "W1AW" }, { "QSO_DATE", "20240105" }, { "TIME_ON", "1200" }, { "BAND", "20m" },
         { "FREQ", "14.074" }, { "MODE", "FT8" } };
-    for (const auto &[name, value] : changes) {
-        auto found
-            = std::find_if(fields.begin(), fields.end(), [&](const auto &f) { return f.first == name; });
+    for (const auto &change : changes) {
+        auto found = std::find_if(
+            fields.begin(), fields.end(), [&](const auto &field) { return field.first == change.first; });
         if (found != fields.end())
-            found->second = value;
+            found->second = change.second;
         else
-            fields.emplace_back(name, value);
+            fields.push_back(change);
     }
     std::vector<std::string> headers, values;
     for (const auto &[name, value] : fields) {
