@@ -4,39 +4,45 @@
 #include "Commands.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
-#include "core/Text.h"
-#include "formats/AdxReader.h"
+#include "formats/FormatRegistry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 namespace quillog::cli
 {
 
-// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path)
+// A message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
 {
-    constexpr std::string_view extension = ".adx";
-    return path.size() >= extension.size()
-        && equalsIgnoreCase(std::string_view(path).substr(path.size() - extension.size()), extension);
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "quillog-cli: %s\n", oneLine(message).c_str());
     return ExitFailure;
 }
 
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result)
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result)
 {
+    const ClassifiedLog log = classifyLog(path);
+    if (log.reader == nullptr) {
+        fail(path + ": " + log.refusal);
+        return false;
+    }
     RunningFlag progress;
-    AdiReadOptions options;
+    ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result
-        = isAdxPath(path) ? readAdxFile(path, table, progress) : readAdiFile(path, table, options, progress);
+    result = log.reader->readFile(path, log.wideSource, table, options, progress);
     if (result.ok)
         return true;
-    fail(result.message.empty() ? path + ": No valid entries found." : result.message);
+    fail(path + ": " + result.message + (result.detail.empty() ? "" : " (" + result.detail + ")"));
     return false;
 }
 
@@ -45,13 +51,6 @@ std::string programFolder()
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string(".") : self.parent_path().string();
-}
-
-void addRowNumbers(LogTable &table)
-{
-    table.insertColumn("#", 0);
-    table.setFixedColumnCount(1);
-    table.numberRows();
 }
 
 } // namespace quillog::cli

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CliArguments.h"
-#include "formats/AdiReader.h"
+#include "formats/LogReader.h"
 
 #include <string>
 
@@ -14,15 +14,14 @@ class LogTable;
 namespace quillog::cli
 {
 
-/// True when the path names an ADX file (by its extension, letter case ignored).
-bool isAdxPath(const std::string &path);
+/// A message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text);
 /// Prints the message to stderr after the program's name; returns ExitFailure.
 int fail(const std::string &message);
-/// Reads an ADI or ADX log; on failure prints why and returns false.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, AdiReadResult &result);
+/// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy. On
+/// failure prints why and returns false.
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
 /// The folder of the running executable, where Templates.dat is looked for first.
 std::string programFolder();
-/// Gives the table the editor's fixed "#" column, so that row numbers are the ones the editor shows.
-void addRowNumbers(LogTable &table);
 
 } // namespace quillog::cli

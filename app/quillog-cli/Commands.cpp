@@ -9,10 +9,11 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxReader.h"
-#include "formats/AdxWriter.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "formats/SaveSettings.h"
+#include "settings/DataFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +40,7 @@ int info(const CliArguments &arguments)
     if (arguments.paths.size() != 1)
         return fail("info takes one file");
     LogTable table;
-    AdiReadResult result;
+    ReadResult result;
     if (!readLog(arguments.paths[0], arguments, table, result))
         return ExitFailure;
     std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
@@ -63,19 +64,18 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     return options;
 }
 
-// The folder of the operator's own lists, as the editor uses it.
-std::string dataFolder()
+// The folder of the operator's own lists, the editor's, with the files of its earlier folder moved in.
+std::string operatorFolder()
 {
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0')
-        return std::string(data) + "/Quillog";
-    const char *home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/Quillog";
+    const std::string folder = dataFolder();
+    prepareDataFolder(folder);
+    return folder;
 }
 
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -84,10 +84,7 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
         }
         std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
     }
-    save.modes = load.definitions.modes;
-    save.bands = load.definitions.bands;
-    save.typeMap = load.definitions.typeMap;
-    save.adifVersion = load.definitions.adifVersion;
+    save = saveDefinitionsFor(load.definitions);
     return true;
 }
 
@@ -99,21 +96,19 @@ int convert(const CliArguments &arguments)
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     RunningFlag progress;
     const std::string &target = arguments.paths[1];
-    const bool adx = isAdxPath(target);
-    const SaveOptions options = saveOptionsFrom(arguments);
-    const SaveResult saved = adx ? writeAdxFile(target, table, options, definitions, progress)
-                                 : writeAdiFile(target, table, options, definitions, progress);
+    const LogWriter &writer = *formatForSavePath(target).writer;
+    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
     if (!saved.ok)
         return fail(target + ": " + saved.message);
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (!adx && saved.frequencyWithoutSeparator) // ADX reports carry no such warning
+    if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
         std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
     if (!saved.reportPath.empty())
         std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
@@ -124,7 +119,7 @@ int convert(const CliArguments &arguments)
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), dataFolder());
+    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -157,15 +152,6 @@ void printFailedRow(const LogTable &table, int row, const CheckColumns &columns,
         field(table, row, columns.date).c_str(), field(table, row, columns.time).c_str(), failed.c_str());
 }
 
-// The closing message on one line: its paragraphs joined by blanks.
-std::string oneLine(std::string text)
-{
-    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
-        text.replace(at, 2, " ");
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
-}
-
 int check(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
@@ -174,10 +160,11 @@ int check(const CliArguments &arguments)
     if (!loadCheckLists(lists))
         return ExitFailure;
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    addRowNumbers(table);
+    // The same table the editor checks: row numbers in a fixed first column.
+    table.addRowNumbers();
     RunningFlag progress;
     const CheckColours colours;
     // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
@@ -200,8 +187,8 @@ const char *usageText()
            "\n"
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
-           "  convert IN OUT     read a log and write it again; a path ending in .adx means ADX, any\n"
-           "                     other ADI\n"
+           "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
+           "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "\n"

@@ -102,10 +102,10 @@ int validate(const CliArguments &arguments)
         return fail(std::string(kTemplatesMissingMessage.substr(0, kTemplatesMissingMessage.find('\n')))
             + " (the validator needs its ADIF tables)");
     LogTable table;
-    AdiReadResult read;
+    ReadResult read;
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
-    addRowNumbers(table);
+    table.addRowNumbers();
     ValidationOptions options;
     options.profile = profile;
     options.commaFrequency = arguments.has("--comma-freq");

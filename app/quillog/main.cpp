@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/EditorDataFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/QSettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace
 {
-
-// The operator's list, band plan and filter files: ~/.local/share/Quillog, created when missing, or
-// the program's folder when there is no such place.
-std::string dataFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return QCoreApplication::applicationDirPath().toStdString();
-    return folder.toStdString();
-}
 
 // Saves a picture of the window once it has been drawn and any file opened, then quits.
 void scheduleScreenshot(QWidget &window, const QString &path)
@@ -48,7 +37,7 @@ int main(int argc, char *argv[])
     parser.process(application);
 
     quillog::ui::QSettingsStore store;
-    quillog::ui::MainWindow window(store, dataFolder());
+    quillog::ui::MainWindow window(store, quillog::ui::editorDataFolder());
     window.start();
     window.show();
     if (!parser.positionalArguments().isEmpty()) {

@@ -16,7 +16,7 @@ class Progress;
 struct ValidationProfile;
 
 struct ValidationOptions {
-    const ValidationProfile *profile = nullptr; ///< nullptr: the whole ADIF specification only
+    const ValidationProfile *profile = nullptr; ///< nullptr: the rules of ADIF 3.1.6 only
     /// The operator writes FREQ with a decimal comma ("Use Comma as <FREQ> point"); a save then keeps
     /// the comma, which the upload services refuse.
     bool commaFrequency = false;
@@ -34,7 +34,7 @@ struct ValidationReport {
     std::string summary(const std::string &profileName, int qsos) const;
 };
 
-/// Validates every QSO row of the table against the ADIF specification and, when one is given, the
+/// Validates every QSO row of the table against ADIF 3.1.6 and, when one is given, the
 /// profile of the service the log goes to. Values and colours stay as they are. The progress is asked
 /// once per row; a stop ends the walk after the current row.
 ValidationReport validateLog(const LogTable &table, const AdifSpecification &specification,

@@ -12,7 +12,7 @@ namespace quillog
 const std::vector<ValidationProfile> &validationProfiles()
 {
     static const std::vector<ValidationProfile> profiles {
-        // The ADIF 3.1.6 specification (adif.org.uk/316/ADIF_316.htm) and the fields without which a
+        // ADIF 3.1.6 (adif.org.uk/316/ADIF_316.htm) and the fields without which a
         // record is no QSO at all: who, when, on which band and in which mode.
         { "adif", "ADIF", { { "CALL" }, { "QSO_DATE" }, { "TIME_ON" }, { "BAND", "FREQ" }, { "MODE" } }, {},
             false, false, false, false },

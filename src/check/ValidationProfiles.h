@@ -10,7 +10,7 @@ namespace quillog
 /// Fields a QSO must have for a service: each entry is satisfied by any one of its names.
 using FieldAlternatives = std::vector<std::string_view>;
 
-/// What one log service needs and refuses beyond the ADIF specification.
+/// What one log service needs and refuses beyond ADIF.
 struct ValidationProfile {
     std::string_view name; ///< what the operator types: "lotw"
     std::string_view service; ///< what messages call it: "LoTW"
@@ -22,8 +22,8 @@ struct ValidationProfile {
     bool futureDateIsError = false; ///< the service refuses QSOs dated after today
 };
 
-/// The profiles in the order the editor offers them; the first, "adif", adds nothing to the
-/// specification.
+/// The profiles in the order the editor offers them; the first, "adif", adds nothing to ADIF
+/// itself.
 const std::vector<ValidationProfile> &validationProfiles();
 /// The profile of the name (letter case ignored); nullptr when there is none.
 const ValidationProfile *findValidationProfile(std::string_view name);

@@ -287,6 +287,15 @@ void LogTable::numberRows()
         setText(row, 0, std::to_string(row));
 }
 
+void LogTable::addRowNumbers()
+{
+    if (m_fixedColumns == 0) {
+        insertColumn("#", 0);
+        setFixedColumnCount(1);
+    }
+    numberRows();
+}
+
 SortComparison LogTable::comparisonForHeader(std::string_view header)
 {
     static constexpr std::string_view numericFields

@@ -86,6 +86,9 @@ public:
     int findColumn(std::string_view name) const;
     /// Writes each row's number into column 0.
     void numberRows();
+    /// Gives a freshly read log its fixed "#" column of row numbers (inserted when there is no fixed
+    /// column yet) and numbers the rows.
+    void addRowNumbers();
 
     /// Reorders the QSO rows by the column; the comparison follows the column's header. The requested
     /// direction applies only when the column is the one last sorted; otherwise the sort ascends.

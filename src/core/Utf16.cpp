@@ -21,6 +21,20 @@ bool isLowSurrogate(std::uint32_t unit)
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+// Without a byte-order mark the zero bytes tell: log text is mostly ASCII, whose high byte is zero,
+// and that byte comes first in big-endian order. Little-endian stays the choice when in doubt.
+bool looksBigEndian(std::string_view bytes)
+{
+    std::size_t zeroFirst = 0, zeroSecond = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size() && i < 4096; i += 2) {
+        if (bytes[i] == '\0' && bytes[i + 1] != '\0')
+            ++zeroFirst;
+        if (bytes[i] != '\0' && bytes[i + 1] == '\0')
+            ++zeroSecond;
+    }
+    return zeroFirst >= 2 && zeroFirst > 2 * zeroSecond;
+}
+
 } // namespace
 
 std::optional<std::string> utf16ToUtf8(std::string_view bytes)
@@ -35,6 +49,8 @@ std::optional<std::string> utf16ToUtf8(std::string_view bytes)
         at = 2;
     } else if (bytes.size() >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
         at = 2;
+    } else {
+        bigEndian = looksBigEndian(bytes);
     }
     const auto unitAt = [&](std::size_t i) {
         return bigEndian ? (byteAt(i) << 8) | byteAt(i + 1) : byteAt(i) | (byteAt(i + 1) << 8);

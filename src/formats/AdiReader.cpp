@@ -49,35 +49,15 @@ private:
     std::string m_key;
 };
 
-struct Collected {
-    std::vector<std::string> newNames; // in order of first appearance
-    int records = 0;
-    bool stopped = false;
-};
-
-// First pass: counts the records that hold at least one field and collects the names not yet known.
-// A last record without its end-of-record tag counts too.
-Collected collectNames(std::string_view text, FieldColumns &columns, int firstNewColumn, Progress &progress)
+// First pass: the records and the field names not yet known, upper-cased.
+CollectedNames collectNames(
+    std::string_view text, FieldColumns &columns, int firstNewColumn, Progress &progress)
 {
-    Collected collected;
-    PercentReporter percent(progress, "Collecting tags ...");
-    AdiScanner scanner(text);
-    const bool finished = walkRecords<AdiScanner, AdiField>(
-        scanner, text.size(), progress, percent,
-        [&](const AdiField &field, std::size_t ordinal) {
-            if (columns.find(field.name, ordinal) < 0) {
-                std::string name = toUpper(field.name);
-                if (columns.add(name, firstNewColumn + static_cast<int>(collected.newNames.size())))
-                    collected.newNames.push_back(std::move(name));
-            }
-            return true;
-        },
-        [&] {
-            ++collected.records;
-            return true;
-        });
-    collected.stopped = !finished;
-    return collected;
+    return collectFieldNames<AdiScanner, AdiField>(
+        text, firstNewColumn, progress,
+        [&](const AdiField &field, std::size_t ordinal) { return columns.find(field.name, ordinal); },
+        [](const AdiField &field) { return toUpper(field.name); },
+        [&](const std::string &name, int column) { return columns.add(name, column); });
 }
 
 std::string withoutBrackets(std::string_view value)
@@ -91,7 +71,7 @@ std::string withoutBrackets(std::string_view value)
     return result;
 }
 
-void setValue(LogTable &table, int row, int column, std::string_view value, const AdiReadOptions &options)
+void setValue(LogTable &table, int row, int column, std::string_view value, const ReadOptions &options)
 {
     if (options.ignoreBracket && value.find_first_of("<>") != std::string_view::npos)
         table.setText(row, column, withoutBrackets(value));
@@ -106,7 +86,7 @@ struct Filled {
 
 // Second pass: fills rows firstRow onwards, one per record; the first of two equal fields counts.
 Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int firstRow, int records,
-    const AdiReadOptions &options, Progress &progress)
+    const ReadOptions &options, Progress &progress)
 {
     PercentReporter percent(progress, "Reading file ...");
     percent.report(0, text.size());
@@ -140,9 +120,9 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
-AdiReadResult resultOf(const Collected &collected, const Filled &filled)
+ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
 {
-    AdiReadResult result;
+    ReadResult result;
     result.ok = true;
     result.records = collected.records;
     result.recordsRead = filled.records;
@@ -151,43 +131,27 @@ AdiReadResult resultOf(const Collected &collected, const Filled &filled)
     return result;
 }
 
-AdiReadResult tooLarge()
+ReadResult tooLarge()
 {
-    AdiReadResult result;
-    result.message = "not enough memory for the log";
+    ReadResult result;
+    result.detail = "not enough memory for the log";
     return result;
 }
 
-AdiReadResult noRecords(const Collected &collected)
+ReadResult noRecords(const CollectedNames &collected)
 {
-    AdiReadResult result;
+    ReadResult result;
     result.stopped = collected.stopped;
     return result;
 }
 
-template <typename Reader> AdiReadResult readFile(const std::string &path, Reader reader)
-{
-    FileBytes file = readFileBytes(path);
-    if (!file.ok) {
-        AdiReadResult result;
-        result.message = file.message;
-        return result;
-    }
-    if (file.bytes.size() == 0) {
-        AdiReadResult result;
-        result.message = path + ": the file is empty";
-        return result;
-    }
-    return reader(std::move(file.bytes));
-}
-
 } // namespace
 
-AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress)
+ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress)
 {
     const std::string_view text = recordsOf(bytes);
     FieldColumns columns;
-    const Collected collected = collectNames(text, columns, 0, progress);
+    const CollectedNames collected = collectNames(text, columns, 0, progress);
     if (collected.stopped || collected.records == 0)
         return noRecords(collected);
 
@@ -197,11 +161,8 @@ AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &
         return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1)) {
-        AdiReadResult result;
-        result.message = "not enough memory for the log";
-        return result;
-    }
+    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1))
+        return tooLarge();
     table.setFixedRowCount(1);
     for (int column = 0; column < fields; ++column)
         table.setText(0, column, collected.newNames[static_cast<std::size_t>(column)]);
@@ -212,7 +173,7 @@ AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &
     return resultOf(collected, filled);
 }
 
-AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress)
+ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress)
 {
     const std::string_view text = recordsOf(bytes);
     FieldColumns columns;
@@ -224,7 +185,7 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
     }
     const int oldColumns = table.columnCount();
     const int oldRows = std::max(table.rowCount(), 1);
-    const Collected collected = collectNames(text, columns, oldColumns, progress);
+    const CollectedNames collected = collectNames(text, columns, oldColumns, progress);
     if (collected.stopped || collected.records == 0)
         return noRecords(collected);
 
@@ -233,11 +194,8 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
             static_cast<std::uint64_t>(fields),
             bytes.size() + static_cast<std::size_t>(table.rowCount()) * static_cast<std::size_t>(oldColumns)))
         return tooLarge();
-    if (!table.setColumnCount(fields) || !table.setRowCount(oldRows + collected.records)) {
-        AdiReadResult result;
-        result.message = "not enough memory for the log";
-        return result;
-    }
+    if (!table.setColumnCount(fields) || !table.setRowCount(oldRows + collected.records))
+        return tooLarge();
     for (int column = oldColumns; column < fields; ++column)
         table.setText(0, column, collected.newNames[static_cast<std::size_t>(column - oldColumns)]);
     table.adoptBuffer(std::move(bytes));
@@ -247,18 +205,34 @@ AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions 
     return resultOf(collected, filled);
 }
 
-AdiReadResult readAdiFile(
-    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress)
+std::string_view AdiReader::failureText() const
 {
-    return readFile(
-        path, [&](LargeBuffer bytes) { return readAdi(std::move(bytes), table, options, progress); });
+    return "No valid entries found.";
 }
 
-AdiReadResult mergeAdiFile(
-    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress)
+ReadResult AdiReader::read(
+    LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const
 {
-    return readFile(
-        path, [&](LargeBuffer bytes) { return mergeAdi(std::move(bytes), table, options, progress); });
+    return completed(readAdi(std::move(bytes), table, options, progress));
+}
+
+ReadResult AdiReader::merge(const std::string &path, bool wideSource, LogTable &table,
+    const ReadOptions &options, Progress &progress) const
+{
+    return readFileWith(path, wideSource,
+        [&](LargeBuffer bytes) { return mergeAdi(std::move(bytes), table, options, progress); });
+}
+
+ReadResult readAdiFile(
+    const std::string &path, LogTable &table, const ReadOptions &options, Progress &progress)
+{
+    return AdiReader().readFile(path, false, table, options, progress);
+}
+
+ReadResult mergeAdiFile(
+    const std::string &path, LogTable &table, const ReadOptions &options, Progress &progress)
+{
+    return AdiReader().merge(path, false, table, options, progress);
 }
 
 std::optional<std::string> extractAdiValue(std::string_view record, std::string_view name, bool ignoreBracket)

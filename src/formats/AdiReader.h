@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/LargeBuffer.h"
+#include "formats/LogReader.h"
 
 #include <optional>
 #include <string>
@@ -14,24 +15,17 @@ namespace quillog
 class LogTable;
 class Progress;
 
-struct AdiReadOptions {
-    /// Removes every "<" and ">" from the values ("Ignore '<' symbols in content").
-    bool ignoreBracket = false;
-};
-
-struct AdiReadResult {
-    /// True when at least one record was read.
-    bool ok = false;
-    /// True when the operator stopped the read; see readAdi().
-    bool stopped = false;
-    /// Records found in the file (the rows the table was given).
-    int records = 0;
-    /// Records whose values reached the table (fewer than records after a stop).
-    int recordsRead = 0;
-    /// Values whose length was counted in characters rather than bytes.
-    int characterLengthRecoveries = 0;
-    /// Why a file could not be read at all (empty when it was read).
-    std::string message;
+/// The tagged ADIF reader: "<NAME:length>value" fields, "<EOR>" between records, an optional header
+/// ending with "<EOH>".
+class AdiReader final : public LogReader
+{
+public:
+    std::string_view failureText() const override;
+    ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const override;
+    /// Appends the file's records to the open log; see mergeAdi().
+    ReadResult merge(const std::string &path, bool wideSource, LogTable &table, const ReadOptions &options,
+        Progress &progress) const;
 };
 
 /// Replaces the table with the records of the ADI text: one column per field name in order of first
@@ -41,16 +35,16 @@ struct AdiReadResult {
 /// Failure (an unreadable or empty file, no record, a stop in the first pass) leaves the table untouched.
 /// A stop in the second pass keeps the rows filled so far, leaves the remaining rows empty and reports
 /// success with stopped set.
-AdiReadResult readAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress);
-AdiReadResult readAdiFile(
-    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress);
+ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress);
+ReadResult readAdiFile(
+    const std::string &path, LogTable &table, const ReadOptions &options, Progress &progress);
 
 /// Appends the records of the ADI text below the rows of the open log. A field whose name equals a
 /// column header (exactly, case included) fills that column; other fields get new columns at the right.
 /// The open log's rows and columns stay as they are. Nothing changes when no record is found.
-AdiReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const AdiReadOptions &options, Progress &progress);
-AdiReadResult mergeAdiFile(
-    const std::string &path, LogTable &table, const AdiReadOptions &options, Progress &progress);
+ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress);
+ReadResult mergeAdiFile(
+    const std::string &path, LogTable &table, const ReadOptions &options, Progress &progress);
 
 /// The value of the first field called name (letter case ignored) in one record's ADI text; nothing when
 /// the record has no such field.

@@ -22,13 +22,6 @@ namespace
 
 using ColumnMap = std::unordered_map<std::string, int>;
 
-struct Collected {
-    std::vector<std::string> names; // in order of first appearance
-    ColumnMap columns;
-    int records = 0;
-    bool stopped = false;
-};
-
 // Finds the column of a field. Records of one log mostly repeat the same elements in the same order,
 // so the n-th element of the last record is compared first, which spares building the name.
 class ColumnFinder
@@ -59,32 +52,15 @@ private:
     std::vector<std::pair<std::string_view, int>> m_recent;
 };
 
-// First pass: counts the records that hold at least one named field and collects the field names.
-// A last record cut off by the end of the file counts too.
-Collected collectNames(std::string_view text, Progress &progress)
+// First pass: the records and the field names (user-defined and application fields by their full name).
+CollectedNames collectNames(std::string_view text, ColumnMap &known, Progress &progress)
 {
-    Collected collected;
-    ColumnFinder columns(collected.columns);
-    PercentReporter percent(progress, "Collecting tags ...");
-    AdxScanner scanner(text);
-    const bool finished = walkRecords<AdxScanner, AdxField>(
-        scanner, text.size(), progress, percent,
-        [&](const AdxField &field, std::size_t ordinal) {
-            if (columns.find(field, ordinal) >= 0)
-                return true;
-            std::string name = adxFieldName(field);
-            if (name.empty())
-                return false;
-            collected.columns.emplace(name, static_cast<int>(collected.names.size()));
-            collected.names.push_back(std::move(name));
-            return true;
-        },
-        [&] {
-            ++collected.records;
-            return true;
-        });
-    collected.stopped = !finished;
-    return collected;
+    ColumnFinder columns(known);
+    return collectFieldNames<AdxScanner, AdxField>(
+        text, 0, progress,
+        [&](const AdxField &field, std::size_t ordinal) { return columns.find(field, ordinal); },
+        [](const AdxField &field) { return adxFieldName(field); },
+        [&](const std::string &name, int column) { return known.emplace(name, column).second; });
 }
 
 void setValue(LogTable &table, int row, int column, std::string_view raw)
@@ -97,12 +73,12 @@ void setValue(LogTable &table, int row, int column, std::string_view raw)
 
 // Second pass: fills rows 1 onwards, one per record; the first of two equal fields counts. Returns the
 // number of records whose values reached the table.
-int fillRows(std::string_view text, LogTable &table, const Collected &collected, Progress &progress)
+int fillRows(std::string_view text, LogTable &table, const ColumnMap &known, int records, Progress &progress)
 {
     PercentReporter percent(progress, "Reading file ...");
     percent.report(0, text.size());
-    std::vector<int> filledInRow(collected.names.size(), -1);
-    ColumnFinder columns(collected.columns);
+    std::vector<int> filledInRow(known.size(), -1);
+    ColumnFinder columns(known);
     AdxScanner scanner(text);
     int read = 0;
     walkRecords<AdxScanner, AdxField>(
@@ -119,43 +95,44 @@ int fillRows(std::string_view text, LogTable &table, const Collected &collected,
             }
             return true;
         },
-        [&] { return ++read < collected.records; });
+        [&] { return ++read < records; });
     return read;
 }
 
-AdiReadResult failure(std::string message, bool stopped = false)
+ReadResult failure(std::string detail, bool stopped = false)
 {
-    AdiReadResult result;
-    result.message = std::move(message);
+    ReadResult result;
+    result.detail = std::move(detail);
     result.stopped = stopped;
     return result;
 }
 
 } // namespace
 
-AdiReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
+ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 {
     const std::string_view text(bytes.data(), bytes.size());
-    const Collected collected = collectNames(text, progress);
+    ColumnMap known;
+    const CollectedNames collected = collectNames(text, known, progress);
     if (collected.stopped || collected.records == 0)
         return failure({}, collected.stopped);
 
     if (!tableFitsFile(
-            static_cast<std::uint64_t>(collected.records) + 1, collected.names.size(), bytes.size()))
+            static_cast<std::uint64_t>(collected.records) + 1, collected.newNames.size(), bytes.size()))
         return failure("not enough memory for the log");
-    const int fields = static_cast<int>(collected.names.size());
+    const int fields = static_cast<int>(collected.newNames.size());
     LogTable filled;
     if (!filled.setColumnCount(fields) || !filled.setRowCount(collected.records + 1))
         return failure("not enough memory for the log");
     filled.setFixedRowCount(1);
     filled.setFixedColumnCount(0);
     for (int column = 0; column < fields; ++column)
-        filled.setText(0, column, collected.names[static_cast<std::size_t>(column)]);
+        filled.setText(0, column, collected.newNames[static_cast<std::size_t>(column)]);
     filled.adoptBuffer(std::move(bytes));
 
-    AdiReadResult result;
+    ReadResult result;
     result.records = collected.records;
-    result.recordsRead = fillRows(text, filled, collected, progress);
+    result.recordsRead = fillRows(text, filled, known, collected.records, progress);
     progress.setLabel("Filling the grid ...");
     result.ok = true;
     result.stopped = result.recordsRead < result.records;
@@ -163,14 +140,19 @@ AdiReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
     return result;
 }
 
-AdiReadResult readAdxFile(const std::string &path, LogTable &table, Progress &progress)
+std::string_view AdxReader::failureText() const
 {
-    FileBytes file = readFileBytes(path);
-    if (!file.ok)
-        return failure(file.message);
-    if (file.bytes.size() == 0)
-        return failure(path + ": the file is empty");
-    return readAdx(std::move(file.bytes), table, progress);
+    return "No valid entries found.";
+}
+
+ReadResult AdxReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
+{
+    return completed(readAdx(std::move(bytes), table, progress));
+}
+
+ReadResult readAdxFile(const std::string &path, LogTable &table, Progress &progress)
+{
+    return AdxReader().readFile(path, false, table, {}, progress);
 }
 
 } // namespace quillog

@@ -159,12 +159,18 @@ void AdxFormat::appendFooter(std::string &out, const SaveOptions &options) const
     out += options.lowerCase ? "</records>\r\n</adx>\r\n" : "</RECORDS>\r\n</ADX>\r\n";
 }
 
-SaveResult writeAdxFile(const std::string &path, const LogTable &table, const SaveOptions &options,
-    const SaveDefinitions &definitions, Progress &progress)
+SaveResult AdxFormat::write(const std::string &path, const LogTable &table, const SaveOptions &options,
+    const SaveDefinitions &definitions, Progress &progress) const
 {
     SaveOptions wholeLog = options;
     wholeLog.selectionOnly = false;
-    return saveLog(path, table, AdxFormat {}, wholeLog, definitions, progress);
+    return saveLog(path, table, *this, wholeLog, definitions, progress);
+}
+
+SaveResult writeAdxFile(const std::string &path, const LogTable &table, const SaveOptions &options,
+    const SaveDefinitions &definitions, Progress &progress)
+{
+    return AdxFormat {}.write(path, table, options, definitions, progress);
 }
 
 } // namespace quillog

@@ -13,6 +13,9 @@ namespace quillog
 class AdxFormat : public SaveFormat
 {
 public:
+    /// Writes every QSO row: selectionOnly is ignored.
+    SaveResult write(const std::string &path, const LogTable &table, const SaveOptions &options,
+        const SaveDefinitions &definitions, Progress &progress) const override;
     void appendHeader(
         std::string &out, const SaveOptions &options, const SaveDefinitions &definitions) const override;
     void appendRecord(std::string &out, const std::vector<PreparedField> &fields,

@@ -5,7 +5,7 @@
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "formats/RecordNormalisation.h"
+#include "formats/RecordPreparer.h"
 #include "formats/SavePlan.h"
 
 namespace quillog
@@ -15,49 +15,6 @@ namespace
 {
 
 constexpr std::size_t flushSize = 4u << 20;
-
-// Collects a row's fields as they are written: trimmed, empty ones left out, QSO_DATE and FREQ
-// normalised. The normalised values live here until the next row.
-class RecordPreparer
-{
-public:
-    RecordPreparer(const SavePlan &plan, const SaveOptions &options)
-        : m_plan(plan)
-        , m_options(options)
-    {
-    }
-
-    const std::vector<PreparedField> &prepare(const LogTable &table, int row)
-    {
-        m_fields.clear();
-        for (const OutputColumn &column : m_plan.columns) {
-            std::string_view value = trimmed(table.text(row, column.column));
-            if (value.empty())
-                continue;
-            if (column.name == "QSO_DATE") {
-                m_date = normaliseQsoDate(value);
-                value = m_date;
-            } else if (column.name == "FREQ") {
-                NormalisedFrequency frequency = normaliseFrequency(value, m_options.commaFrequency);
-                m_frequencyWithoutSeparator |= frequency.withoutSeparator;
-                m_frequency = std::move(frequency.value);
-                value = m_frequency;
-            }
-            m_fields.push_back({ column.name, value, column.type });
-        }
-        return m_fields;
-    }
-
-    bool frequencyWithoutSeparator() const { return m_frequencyWithoutSeparator; }
-
-private:
-    const SavePlan &m_plan;
-    const SaveOptions &m_options;
-    std::vector<PreparedField> m_fields;
-    std::string m_date;
-    std::string m_frequency;
-    bool m_frequencyWithoutSeparator = false;
-};
 
 bool writeReport(const std::string &path, const std::vector<std::string> &errors)
 {
@@ -129,6 +86,12 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
     if (!result.errors.empty() && writeReport(path + ".log", result.errors))
         result.reportPath = path + ".log";
     return result;
+}
+
+SaveResult SaveFormat::write(const std::string &path, const LogTable &table, const SaveOptions &options,
+    const SaveDefinitions &definitions, Progress &progress) const
+{
+    return saveLog(path, table, *this, options, definitions, progress);
 }
 
 std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarning)

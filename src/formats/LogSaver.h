@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "formats/LogWriter.h"
 #include "formats/RecordChecks.h"
 #include "formats/SaveOptions.h"
 
@@ -13,30 +14,19 @@ namespace quillog
 class LogTable;
 class Progress;
 
-/// The layout of one file format: its header, its records and its closing lines.
-class SaveFormat
+/// The layout of a tagged file format (ADI, ADX): its header, its records and its closing lines. Its
+/// save goes through saveLog(), with the record checks and the save report.
+class SaveFormat : public LogWriter
 {
 public:
-    virtual ~SaveFormat() = default;
+    SaveResult write(const std::string &path, const LogTable &table, const SaveOptions &options,
+        const SaveDefinitions &definitions, Progress &progress) const override;
     virtual void appendHeader(
         std::string &out, const SaveOptions &options, const SaveDefinitions &definitions) const = 0;
     /// The record's text without its line end; the save report quotes it the same way.
     virtual void appendRecord(
         std::string &out, const std::vector<PreparedField> &fields, const SaveOptions &options) const = 0;
     virtual void appendFooter(std::string &out, const SaveOptions &options) const = 0;
-    /// Whether the report warns about FREQ values without a decimal separator.
-    virtual bool reportsFrequencyWarning() const = 0;
-};
-
-struct SaveResult {
-    bool ok = false; ///< the file was written and replaced the previous one
-    bool stopped = false; ///< the operator stopped the save; the previous file is untouched
-    int written = 0;
-    /// The rejected records: each a check heading followed by the record's text.
-    std::vector<std::string> errors;
-    bool frequencyWithoutSeparator = false;
-    std::string reportPath; ///< the ".log" file, empty when none was written
-    std::string message; ///< why the save failed
 };
 
 /// Writes the table in the given format through a new file that replaces path only when complete,

@@ -4,6 +4,10 @@
 #include "core/Progress.h"
 
 #include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quillog
 {
@@ -35,6 +39,45 @@ bool walkRecords(Scanner &scanner, std::size_t textSize, Progress &progress, Per
         if (!progress.isRunning())
             return false;
     }
+}
+
+/// What the first pass of a reader found: the field names new to the table, in order of first
+/// appearance, and the records that hold at least one field.
+struct CollectedNames {
+    std::vector<std::string> newNames;
+    int records = 0;
+    bool stopped = false;
+};
+
+/// The first pass of a reader: counts the records that hold at least one named field (a last record
+/// cut off by the end of the text too) and collects the names not yet known. columnOf(field, ordinal)
+/// gives a known field's column or -1; nameOf(field) the column name of a new one (empty: the field
+/// has no name and does not count); add(name, column) registers a name and says whether it was new.
+template <typename Scanner, typename Field, typename ColumnOf, typename NameOf, typename Add>
+CollectedNames collectFieldNames(
+    std::string_view text, int firstNewColumn, Progress &progress, ColumnOf columnOf, NameOf nameOf, Add add)
+{
+    CollectedNames collected;
+    PercentReporter percent(progress, "Collecting tags ...");
+    Scanner scanner(text);
+    const bool finished = walkRecords<Scanner, Field>(
+        scanner, text.size(), progress, percent,
+        [&](const Field &field, std::size_t ordinal) {
+            if (columnOf(field, ordinal) >= 0)
+                return true;
+            std::string name = nameOf(field);
+            if (name.empty())
+                return false;
+            if (add(name, firstNewColumn + static_cast<int>(collected.newNames.size())))
+                collected.newNames.push_back(std::move(name));
+            return true;
+        },
+        [&] {
+            ++collected.records;
+            return true;
+        });
+    collected.stopped = !finished;
+    return collected;
 }
 
 } // namespace quillog

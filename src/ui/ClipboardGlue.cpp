@@ -6,17 +6,6 @@
 namespace quillog::ui
 {
 
-SaveOptions saveOptionsFrom(const Settings &settings)
-{
-    SaveOptions options;
-    options.typeIndicator = settings.useTypeIndicator;
-    options.commaFrequency = settings.useCommaFreq;
-    options.lowerCase = settings.useLowerCase;
-    options.noChecks = settings.doNotCheckRequired;
-    options.separateQsos = settings.separateQso;
-    return options;
-}
-
 QMimeData *clipboardData(const QString &text, bool markAsAdif)
 {
     auto *data = new QMimeData;

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formats/SaveOptions.h"
-#include "settings/Settings.h"
-
 #include <QString>
 
 class QMimeData;
@@ -13,9 +10,6 @@ namespace quillog::ui
 
 /// The clipboard format that marks rows copied as ADIF by this program.
 inline constexpr const char *adifMimeType = "application/x-quillog-adif";
-
-/// The writers' flags for the settings in force.
-SaveOptions saveOptionsFrom(const Settings &settings);
 
 /// Plain text, plus our own mark with the same text when it is an ADIF copy of whole rows.
 QMimeData *clipboardData(const QString &text, bool markAsAdif);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DocumentCommands.h"
 
-#include "core/Document.h"
+#include "core/ColumnSort.h"
+#include "document/Document.h"
+#include "formats/SaveSettings.h"
 #include "tools/Clipboard.h"
 #include "ui/ClipboardGlue.h"
 #include "ui/GridView.h"
@@ -95,7 +97,7 @@ void DocumentCommands::refreshCount()
 void DocumentCommands::copy()
 {
     const ClipboardCopy copied = copySelection(
-        m_document.table(), saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap);
+        m_document.table(), saveOptionsFor(m_document.settings()), m_document.definitions().typeMap);
     if (copied.text.empty())
         return;
     QGuiApplication::clipboard()->setMimeData(
@@ -108,7 +110,7 @@ void DocumentCommands::copySelectedRowsAsAdif()
     // The type letters come from the definitions, which the operator may have changed meanwhile.
     m_document.reloadDefinitions();
     const std::string text = quillog::copySelectedRowsAsAdif(
-        m_document.table(), saveOptionsFrom(m_document.settings()), m_document.definitions().typeMap);
+        m_document.table(), saveOptionsFor(m_document.settings()), m_document.definitions().typeMap);
     if (!text.empty())
         QGuiApplication::clipboard()->setMimeData(clipboardData(decodeCell(text, m_model.encoding()), true));
     Q_EMIT commandDone();
@@ -150,14 +152,8 @@ void DocumentCommands::saveSelected()
 
 void DocumentCommands::sortByColumn(int tableColumn)
 {
-    LogTable &table = m_document.table();
-    if (table.qsoCount() == 0)
+    if (!sortByHeaderClick(m_document.table(), m_document.journal(), tableColumn))
         return;
-    const int previousColumn = table.lastSortColumn();
-    const bool previousAscending = table.lastSortAscending();
-    const bool ascending = !(previousColumn == tableColumn && previousAscending);
-    std::vector<int> order = table.sortByColumn(tableColumn, ascending);
-    m_document.journal().addSortRecord(std::move(order), previousColumn, previousAscending);
     m_model.refreshCells();
     Q_EMIT commandDone();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/GridMenus.h"
 
-#include "core/Document.h"
+#include "document/Document.h"
 #include "ui/DocumentCommands.h"
 #include "ui/GridView.h"
 #include "ui/MainMenus.h"

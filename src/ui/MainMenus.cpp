@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainMenus.h"
 
-#include "core/Document.h"
-#include "core/RecentFiles.h"
+#include "document/Document.h"
+#include "settings/RecentFiles.h"
 #include "ui/PngImage.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainWindow.h"
 
-#include "core/Document.h"
+#include "document/Document.h"
 #include "ui/DocumentCommands.h"
 #include "ui/GridFont.h"
 #include "ui/GridMenus.h"

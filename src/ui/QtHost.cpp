@@ -176,13 +176,8 @@ void QtHost::runWorker(WorkerSlot slot, const std::function<void(Progress &)> &w
     WorkerProgress progress(&window);
     connect(&window, &ProgressWindow::stopClicked, &window, [&progress] { progress.stop(); });
 
-    std::unique_ptr<QThread> thread(QThread::create([&work, &progress] {
-        try {
-            work(progress);
-        } catch (...) {
-            // The document's workers report their own failures; nothing may escape the thread.
-        }
-    }));
+    // The document catches whatever its workers throw and reports it; the work never throws here.
+    std::unique_ptr<QThread> thread(QThread::create([&work, &progress] { work(progress); }));
     connect(thread.get(), &QThread::finished, &window, &ProgressWindow::workerFinished, Qt::QueuedConnection);
     thread->start();
     Q_EMIT progressWindowShown(&window);

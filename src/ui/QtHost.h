@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
+#include "document/Host.h"
 
 #include <QObject>
 #include <QString>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SettingsCommands.h"
 
-#include "core/Document.h"
 #include "core/ProgramInfo.h"
-#include "core/WindowRect.h"
 #include "definitions/Definitions.h"
+#include "document/Document.h"
 #include "settings/FileAssociation.h"
 #include "settings/OptionsModel.h"
+#include "settings/WindowRect.h"
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
 #include "ui/dialogs/BandPlanDialog.h"

@@ -2,7 +2,7 @@
 #include "ui/ValidationCommands.h"
 
 #include "check/ValidationProfiles.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "ui/DocumentCommands.h"
 #include "ui/GridView.h"
 #include "ui/LogTableModel.h"

@@ -70,7 +70,7 @@ std::string verdicts(const ValidationReport &report)
 
 } // namespace
 
-TEST(LogValidation, ShippedTablesCarryTheWholeSpecification)
+TEST(LogValidation, ShippedTablesCarryAllOfAdif)
 {
     const AdifSpecification &tables = specification();
     ASSERT_FALSE(tables.isEmpty());

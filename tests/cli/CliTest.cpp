@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command-line tool as an operator would and checks its output and exit status.
 #include "TestSupport.h"
+#include "core/LogTable.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogReader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -81,7 +84,7 @@ TEST(Cli, FailuresSayWhyOnOneLineWithANonZeroStatus)
     };
     for (const Case &c : {
              Case { "info /nonexistent/log.adi", 2, "/nonexistent/log.adi" },
-             Case { "info " + quoted(folder.string()), 2, "folder" },
+             Case { "info " + quoted(folder.string()), 2, "Can't open selected file." },
              Case { "info", 2, "one file" },
              Case { "frobnicate x", 2, "unknown command" },
              Case { "info --bogus x", 2, "unknown option --bogus" },
@@ -186,6 +189,25 @@ TEST(CliCheck, TheOperatorsOwnListsAreInForce)
     EXPECT_EQ(run.status, 0) << run.out << run.err;
 }
 
+// Earlier editors kept the operator's lists one folder deeper; the first run moves them up, so a band
+// added there is in force for the check, and the file in the shared folder is not replaced.
+TEST(CliCheck, ListsOfTheEditorsEarlierFolderMoveUpAndCount)
+{
+    const fs::path folder = freshFolder("cli-check-moved");
+    const std::string log = (folder / "band.adi").string();
+    writeFile(log, "<CALL:5>K1ABC<QSO_DATE:8>20240105<TIME_ON:4>0915<BAND:5>1.2mm<MODE:2>CW<EOR>\n");
+    const fs::path dataHome = folder / "data";
+    fs::create_directories(dataHome / "Quillog" / "Quillog");
+    writeFile(dataHome / "Quillog" / "Quillog" / "bands.lc", "20m\r\n1.2mm\r\n");
+    writeFile(dataHome / "Quillog" / "Quillog" / "modes.lc", "SSB\r\n");
+    writeFile(dataHome / "Quillog" / "modes.lc", "CW\r\n");
+    const CliRun run = check(log, dataHome);
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(fileContents(dataHome / "Quillog" / "bands.lc"), "20m\r\n1.2mm\r\n");
+    EXPECT_EQ(fileContents(dataHome / "Quillog" / "modes.lc"), "CW\r\n");
+    EXPECT_EQ(fileContents(dataHome / "Quillog" / "Quillog" / "modes.lc"), "SSB\r\n");
+}
+
 TEST(Cli, ConvertWritesAndReadsAdxByTheExtension)
 {
     const fs::path folder = freshFolder("cli-adx");
@@ -202,6 +224,106 @@ TEST(Cli, ConvertWritesAndReadsAdxByTheExtension)
     const std::string after = cli("info " + quoted(back)).out;
     EXPECT_EQ(after.substr(after.find("QSOs:")), before.substr(before.find("QSOs:")));
     EXPECT_NE(cli("info " + quoted(adx)).out.find("QSOs: 438\n"), std::string::npos);
+}
+
+namespace
+{
+
+// The text in UTF-16 of the given byte order, with or without a byte-order mark.
+std::string utf16Of(std::string_view utf8, bool bigEndian, bool withMark)
+{
+    std::u16string units = withMark ? u"\uFEFF" : u"";
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (int n = 1; n < length; ++n)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[at + static_cast<std::size_t>(n)]) & 0x3F);
+        at += static_cast<std::size_t>(length);
+        if (code >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(code);
+        }
+    }
+    std::string bytes;
+    for (const char16_t unit : units) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+// The editor's way of reading a log: the file-type test, then the registered reader.
+int qsosTheEditorReads(const std::string &path)
+{
+    const quillog::ClassifiedLog log = quillog::classifyLog(path);
+    if (log.reader == nullptr)
+        return -1;
+    quillog::LogTable table;
+    quillog::RunningFlag progress;
+    return log.reader->readFile(path, log.wideSource, table, {}, progress).ok ? table.qsoCount() : -1;
+}
+
+} // namespace
+
+TEST(Cli, ReadsUtf16LogsInEitherByteOrderAsTheEditorDoes)
+{
+    const fs::path folder = freshFolder("cli-utf16");
+    for (const char *source : { "adi/n3fjp_aclog_7.0.5.adi", "core/utf8_of_utf16.adi" }) {
+        const std::string utf8 = fileContents(dataFile(source));
+        const int expected = qsosTheEditorReads(dataFile(source));
+        ASSERT_GT(expected, 0) << source;
+        struct Case {
+            const char *name;
+            bool bigEndian, withMark;
+        };
+        for (const Case c : { Case { "le-bom.adi", false, true }, { "be-bom.adi", true, true },
+                 { "le.adi", false, false }, { "be.adi", true, false } }) {
+            const fs::path path = folder / c.name;
+            writeFile(path, utf16Of(utf8, c.bigEndian, c.withMark));
+            EXPECT_EQ(qsosTheEditorReads(path.string()), expected) << source << " " << c.name;
+            const CliRun info = cli("info " + quoted(path.string()));
+            EXPECT_EQ(info.status, 0) << source << " " << c.name << ": " << info.err;
+            EXPECT_NE(info.out.find("QSOs: " + std::to_string(expected) + "\n"), std::string::npos)
+                << source << " " << c.name << ": " << info.out;
+
+            const fs::path out = folder / (std::string(c.name) + ".out.adi");
+            const CliRun convert
+                = cli("convert " + quoted(path.string()) + " " + quoted(out.string()) + " --no-checks");
+            EXPECT_EQ(convert.status, 0) << convert.err;
+            EXPECT_EQ(qsosTheEditorReads(out.string()), expected) << source << " " << c.name;
+        }
+    }
+}
+
+TEST(Cli, ClassifiesItsInputByContentNotByName)
+{
+    const fs::path folder = freshFolder("cli-content");
+    fs::copy_file(dataFile("adx/pyadif_file_good.adx"), folder / "log.xml");
+    fs::copy_file(dataFile("adi/pota_noheader_lowercase.adi"), folder / "log.txt");
+    writeFile(folder / "notes.adi", "nothing but words\n");
+    struct Case {
+        fs::path path;
+        int status;
+        std::string text;
+    };
+    for (const Case &c : {
+             Case { folder / "log.xml", 0,
+                 "QSOs: " + std::to_string(qsosTheEditorReads(dataFile("adx/pyadif_file_good.adx"))) + "\n" },
+             Case { folder / "log.txt", 0,
+                 "QSOs: " + std::to_string(qsosTheEditorReads(dataFile("adi/pota_noheader_lowercase.adi")))
+                     + "\n" },
+             Case { folder / "notes.adi", 2, "Quillog cannot import this kind of log yet." },
+             Case { folder / "missing.adi", 2, "The selected file does not exist." },
+         }) {
+        const CliRun run = cli("info " + quoted(c.path.string()));
+        EXPECT_EQ(run.status, c.status) << c.path << ": " << run.err;
+        EXPECT_NE((run.out + run.err).find(c.text), std::string::npos)
+            << c.path << ": " << run.out << run.err;
+    }
 }
 
 TEST(CliValidate, PrintsOneLinePerFindingAndFailsOnlyOnErrors)

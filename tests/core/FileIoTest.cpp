@@ -1,32 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileIo.h"
 
+#include "TestSupport.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 using namespace quillog;
+using namespace quillog::test;
 namespace fs = std::filesystem;
 
 namespace
 {
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-fs::path freshFolder(const char *name)
-{
-    const fs::path folder = fs::temp_directory_path() / ("quillog-fileio-" + std::string(name));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 } // namespace
 
@@ -42,14 +29,14 @@ TEST(SafeFile, ReplacesTheTargetOnlyOnCommit)
         ASSERT_TRUE(file.write("half"));
         // abandoned without commit: the old file stays, no stray file is left behind
     }
-    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(fileContents(target), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
     SafeFile file(target);
     ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.write("new\r\n"));
     ASSERT_TRUE(file.commit());
-    EXPECT_EQ(contents(target), "new\r\n");
+    EXPECT_EQ(fileContents(target), "new\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -84,5 +71,5 @@ TEST(SafeFile, LeavesAReadOnlyFileAlone)
     SafeFile file(target);
     EXPECT_FALSE(file.open());
     EXPECT_NE(file.errorText().find("read-only"), std::string::npos);
-    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(fileContents(target), "old");
 }

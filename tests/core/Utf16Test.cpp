@@ -20,6 +20,8 @@ TEST(Utf16ToUtf8, ConvertsEitherByteOrder)
         { "\xFE\xFF"s
           "\0A\0B"s,
             "AB" },
+        { "\0A\0B"s, "AB" }, // big-endian without a mark: the zero high bytes come first
+        { "\0<\0E\0O\0H\0>\x30\x42"s, "<EOH>\xE3\x81\x82" },
         { "\xE9\0\x14\x04"s, "\xC3\xA9\xD0\x94" }, // é, Д
         { "\x3D\xD8\x00\xDE"s, "\xF0\x9F\x98\x80" }, // a surrogate pair
         { "\x3D\xD8"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Utf8Copy.h"
 
+#include "TestSupport.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,20 +10,13 @@
 #include <sstream>
 
 using namespace quillog;
+using namespace quillog::test;
 namespace fs = std::filesystem;
 
 namespace
 {
 
 const std::string dataFolder = QUILLOG_TEST_DATA "/core/";
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Sends temporary files to a folder of the test's own.
 class TemporaryFolder
@@ -66,7 +61,7 @@ private:
 TEST(MakeUtf8Copy, CopiesEitherByteOrderWithoutTheMark)
 {
     TemporaryFolder temporary("byte-order");
-    const std::string expected = contents(dataFolder + "utf8_of_utf16.adi");
+    const std::string expected = fileContents(dataFolder + "utf8_of_utf16.adi");
     for (const char *file : { "utf16le_bom.adi", "utf16be_bom.adi", "utf16le.adi" }) {
         const Utf8Copy copy = makeUtf8Copy(dataFolder + file);
         ASSERT_TRUE(copy.isTemporary()) << file;
@@ -74,7 +69,7 @@ TEST(MakeUtf8Copy, CopiesEitherByteOrderWithoutTheMark)
         EXPECT_EQ(fs::path(copy.path()).extension(), ".adi");
         // The Japanese text is longer in UTF-8 than the UTF-16 file: it must convert all the same.
         EXPECT_GT(expected.size(), fs::file_size(dataFolder + file));
-        EXPECT_EQ(contents(copy.path()), expected) << file;
+        EXPECT_EQ(fileContents(copy.path()), expected) << file;
     }
     EXPECT_EQ(temporary.fileCount(), 0);
 }

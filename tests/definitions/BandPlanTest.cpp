@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillog;
-using quillog::test::fileText;
+using quillog::test::fileContents;
 using quillog::test::TestFolder;
 
 namespace
@@ -31,7 +31,7 @@ BandPlan parsed(std::string_view text)
 
 TEST(BandPlan, DefaultPlanIsLaidOutAsTheWriterWritesIt)
 {
-    const std::string expected = fileText(defaultPlanFile);
+    const std::string expected = fileContents(defaultPlanFile);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(defaultBandPlanText(), expected);
     const BandPlan plan = defaultBandPlan();
@@ -46,7 +46,7 @@ TEST(BandPlan, SavedPlanReadsBackRowForRow)
 {
     TestFolder folder;
     ASSERT_TRUE(saveBandPlan(defaultBandPlan(), folder.path()));
-    EXPECT_EQ(fileText(folder.file("bandplan.xml")), defaultBandPlanText());
+    EXPECT_EQ(fileContents(folder.file("bandplan.xml")), defaultBandPlanText());
     const LoadedBandPlan loaded = loadBandPlan(folder.path());
     EXPECT_FALSE(loaded.isDefault);
     EXPECT_EQ(loaded.plan, defaultBandPlan());
@@ -133,7 +133,7 @@ TEST(BandPlanEditor, OkWithoutChangeLeavesTheOperatorsFileAlone)
     BandPlanEditor editor(folder.path());
     EXPECT_FALSE(editor.isDefault());
     EXPECT_EQ(editor.accept(editor.workingPlan().rows), BandPlanOkAction::Untouched);
-    EXPECT_EQ(fileText(folder.file("bandplan.xml")), own);
+    EXPECT_EQ(fileContents(folder.file("bandplan.xml")), own);
 
     std::vector<BandPlanRow> rows = editor.workingPlan().rows;
     rows[0].freq = "14.020";

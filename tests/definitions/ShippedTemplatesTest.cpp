@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillog;
-using quillog::test::fileText;
+using quillog::test::fileContents;
 using quillog::test::shippedTemplates;
 using quillog::test::TestFolder;
 
@@ -38,7 +38,7 @@ std::vector<std::string> csvCells(std::string_view line)
 // The rows of an export, header row left out.
 std::vector<std::vector<std::string>> exportRows(const char *name)
 {
-    const std::string text = fileText(std::string(QUILLOG_ADIF_EXPORTS) + "/" + name);
+    const std::string text = fileContents(std::string(QUILLOG_ADIF_EXPORTS) + "/" + name);
     std::vector<std::vector<std::string>> rows;
     std::size_t start = text.find('\n') + 1;
     while (start < text.size()) {

@@ -109,7 +109,7 @@ TEST(AdifVersion, TakesTheFirstLineOrWhatFollowsItsColon)
 
 TEST(TemplateResource, CutOrAlteredShippedFileNeverReadsPastItsEnd)
 {
-    const std::string shipped = quillog::test::fileText(quillog::test::shippedTemplates);
+    const std::string shipped = quillog::test::fileContents(quillog::test::shippedTemplates);
     ASSERT_TRUE(TemplateResource::fromBytes(shipped).isLoaded());
     // Every cut short copy is refused: the end line is missing.
     for (std::size_t size = 0; size + 1 < shipped.size(); size += 7)

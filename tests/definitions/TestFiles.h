@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TestSupport.h"
+
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace quillog::test
 {
@@ -19,11 +18,7 @@ public:
     TestFolder()
     {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path()
-            / ("quillog-definitions-" + std::string(info->test_suite_name()) + "-" + info->name() + "-"
-                + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        m_path = freshFolder("definitions-" + std::string(info->test_suite_name()) + "-" + info->name());
     }
     ~TestFolder() { std::filesystem::remove_all(m_path); }
     TestFolder(const TestFolder &) = delete;
@@ -31,22 +26,11 @@ public:
 
     std::string path() const { return m_path.string(); }
     std::string file(std::string_view name) const { return (m_path / name).string(); }
-    void write(std::string_view name, std::string_view bytes) const
-    {
-        std::ofstream(m_path / name, std::ios::binary) << bytes;
-    }
+    void write(std::string_view name, std::string_view bytes) const { writeFile(m_path / name, bytes); }
 
 private:
     std::filesystem::path m_path;
 };
-
-inline std::string fileText(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 /// The template resource the program ships, as generated from the ADIF exports.
 inline const std::string shippedTemplates = QUILLOG_TEMPLATES_FILE;

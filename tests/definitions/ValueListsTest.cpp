@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillog;
-using quillog::test::fileText;
+using quillog::test::fileContents;
 using quillog::test::shippedTemplates;
 using quillog::test::TestFolder;
 
@@ -106,7 +106,7 @@ TEST(ListEditor, DeleteDefaultAndSave)
     editor.remove({ 3, 0, 3, 9, -1 });
     EXPECT_EQ(editor.entries(), (Entries { "SSB", "FT8" }));
     ASSERT_TRUE(editor.save(folder.path()));
-    EXPECT_EQ(fileText(folder.file("modes.lc")), "SSB\r\nFT8\r\n");
+    EXPECT_EQ(fileContents(folder.file("modes.lc")), "SSB\r\nFT8\r\n");
 
     editor.restoreDefaults();
     EXPECT_EQ(editor.entries().front(), "AM");
@@ -116,7 +116,7 @@ TEST(ListEditor, DeleteDefaultAndSave)
     ListEditor emptied(ValueListKind::Modes, { "CW" }, { "CW" });
     emptied.remove({ 0 });
     ASSERT_TRUE(emptied.save(folder.path()));
-    EXPECT_EQ(fileText(folder.file("modes.lc")), "");
+    EXPECT_EQ(fileContents(folder.file("modes.lc")), "");
     EXPECT_TRUE(readOneList(ValueListKind::Modes, shippedTemplates, folder.path()).empty());
 }
 

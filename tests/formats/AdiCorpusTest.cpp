@@ -36,7 +36,7 @@ LogTable readFile(const std::string &path)
 {
     LogTable table;
     RunningFlag progress;
-    const AdiReadResult result = readAdiFile(path, table, {}, progress);
+    const ReadResult result = readAdiFile(path, table, {}, progress);
     EXPECT_TRUE(result.ok) << path;
     return table;
 }

@@ -14,14 +14,14 @@ namespace
 
 struct Read {
     LogTable table;
-    AdiReadResult result;
+    ReadResult result;
 };
 
 Read readText(std::string_view text, bool ignoreBracket = false)
 {
     Read read;
     RunningFlag progress;
-    read.result = readAdi(bufferOf(text), read.table, AdiReadOptions { ignoreBracket }, progress);
+    read.result = readAdi(bufferOf(text), read.table, ReadOptions { ignoreBracket }, progress);
     return read;
 }
 
@@ -171,16 +171,16 @@ TEST(AdiReader, FailureLeavesTheTableUntouched)
         { "", "Header only\n<ADIF_VER:5>3.1.6\n<EOH>\n", "no tags at all", "<EOR><EOR>" }) {
         Read read = readText("<CALL:4>AB1C<EOR>");
         RunningFlag progress;
-        const AdiReadResult result = readAdi(bufferOf(text), read.table, {}, progress);
+        const ReadResult result = readAdi(bufferOf(text), read.table, {}, progress);
         EXPECT_FALSE(result.ok) << text;
         EXPECT_EQ(read.table.qsoCount(), 1) << text;
         EXPECT_EQ(cell(read.table, 1, "CALL"), "AB1C") << text;
     }
     LogTable table;
     RunningFlag progress;
-    const AdiReadResult missing = readAdiFile("/nonexistent/log.adi", table, {}, progress);
+    const ReadResult missing = readAdiFile("/nonexistent/log.adi", table, {}, progress);
     EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.message.find("/nonexistent/log.adi"), std::string::npos);
+    EXPECT_NE(missing.detail.find("/nonexistent/log.adi"), std::string::npos);
 }
 
 TEST(AdiReader, StopInTheSecondPassKeepsTheRowsReadSoFar)
@@ -190,7 +190,7 @@ TEST(AdiReader, StopInTheSecondPassKeepsTheRowsReadSoFar)
         text += "<CALL:2>C" + std::to_string(i) + "<EOR>\n";
     LogTable table;
     StopAfter progress(10 + 3); // the first pass asks ten times, once per record
-    const AdiReadResult result = readAdi(bufferOf(text), table, {}, progress);
+    const ReadResult result = readAdi(bufferOf(text), table, {}, progress);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.recordsRead, 4);
@@ -204,7 +204,7 @@ TEST(AdiReader, StopInTheFirstPassChangesNothing)
 {
     Read read = readText("<CALL:3>OLD<EOR>");
     StopAfter progress(1);
-    const AdiReadResult result
+    const ReadResult result
         = readAdi(bufferOf("<CALL:1>A<EOR><CALL:1>B<EOR><CALL:1>C<EOR>"), read.table, {}, progress);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.stopped);
@@ -218,7 +218,7 @@ TEST(AdiReader, MergeAppendsRowsAndAddsNewFieldsAtTheRight)
     read.table.setFixedColumnCount(1);
     read.table.insertColumn("call");
     RunningFlag progress;
-    const AdiReadResult result = mergeAdi(
+    const ReadResult result = mergeAdi(
         bufferOf("<EOH><CALL:4>K1AB<QSO_DATE:8>20240302<GRIDSQUARE:4>FN42<EOR>"), read.table, {}, progress);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(headers(read.table), (Texts { "#", "CALL", "QSO_DATE", "BAND", "call", "GRIDSQUARE" }));
@@ -229,7 +229,7 @@ TEST(AdiReader, MergeAppendsRowsAndAddsNewFieldsAtTheRight)
     EXPECT_EQ(cell(read.table, 2, "BAND"), "");
     EXPECT_EQ(cell(read.table, 2, "call"), "");
 
-    const AdiReadResult nothing = mergeAdi(bufferOf("header only<EOH>"), read.table, {}, progress);
+    const ReadResult nothing = mergeAdi(bufferOf("header only<EOH>"), read.table, {}, progress);
     EXPECT_FALSE(nothing.ok);
     EXPECT_EQ(read.table.qsoCount(), 2);
 }
@@ -253,6 +253,6 @@ TEST(AdiReader, RefusesATableFarLargerThanItsFile)
         text += "<F" + std::to_string(i) + ":0><EOR>";
     const Read read = readText(text);
     EXPECT_FALSE(read.result.ok);
-    EXPECT_EQ(read.result.message, "not enough memory for the log");
+    EXPECT_EQ(read.result.detail, "not enough memory for the log");
     EXPECT_EQ(read.table.rowCount(), 0);
 }

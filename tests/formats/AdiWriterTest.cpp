@@ -3,6 +3,7 @@
 
 #include "TableSnapshot.h"
 #include "TestSupport.h"
+#include "WriterFixture.h"
 #include "formats/AdiReader.h"
 #include "formats/RecordNormalisation.h"
 
@@ -27,22 +28,9 @@ SaveDefinitions definitions()
     return d;
 }
 
-struct Saved {
-    SaveResult result;
-    std::string file;
-    std::string report;
-};
-
 Saved save(const LogTable &table, const SaveOptions &options = {}, const SaveDefinitions &d = definitions())
 {
-    const fs::path folder = freshFolder("writer");
-    const std::string path = (folder / "log.adi").string();
-    RunningFlag progress;
-    Saved saved;
-    saved.result = writeAdiFile(path, table, options, d, progress);
-    saved.file = fileContents(path);
-    saved.report = fileContents(path + ".log");
-    return saved;
+    return saveWith("adi", table, options, d);
 }
 
 const std::string header = "File generated on 08 Dec, 2024 at 12:05\r\n"
@@ -214,15 +202,17 @@ TEST(AdiWriter, SavesOnlyTheSelectedRowsOnRequest)
     EXPECT_EQ(save(table, options).result.written, 4);
 }
 
-TEST(AdiWriter, AFailedOrStoppedSaveLeavesThePreviousFile)
+// The safety of the save holds for both tagged writers.
+TEST_P(TaggedWriter, AFailedOrStoppedSaveLeavesThePreviousFile)
 {
     const fs::path folder = freshFolder("writer-safe");
-    const std::string path = (folder / "log.adi").string();
+    const std::string path = (folder / (std::string("log.") + GetParam())).string();
+    const LogWriter &writer = *formatForSavePath(path).writer;
     writeFile(path, "previous");
     const LogTable table = logOf({ "CALL" }, { { "A1A" }, { "B1B" } });
 
     StopAfter stop(1);
-    const SaveResult stopped = writeAdiFile(path, table, {}, definitions(), stop);
+    const SaveResult stopped = writer.write(path, table, {}, definitions(), stop);
     EXPECT_FALSE(stopped.ok);
     EXPECT_TRUE(stopped.stopped);
     EXPECT_EQ(fileContents(path), "previous");
@@ -230,23 +220,27 @@ TEST(AdiWriter, AFailedOrStoppedSaveLeavesThePreviousFile)
 
     RunningFlag running;
     const SaveResult unwritable
-        = writeAdiFile((folder / "missing" / "log.adi").string(), table, {}, definitions(), running);
+        = writer.write((folder / "missing" / "log.adi").string(), table, {}, definitions(), running);
     EXPECT_FALSE(unwritable.ok);
     EXPECT_EQ(unwritable.message, fileInUseMessage);
 }
 
-TEST(AdiWriter, KeepsThePermissionsOfTheFileItReplaces)
+TEST_P(TaggedWriter, KeepsThePermissionsOfTheFileItReplaces)
 {
     const fs::path folder = freshFolder("writer-mode");
-    const std::string path = (folder / "log.adi").string();
+    const std::string path = (folder / (std::string("log.") + GetParam())).string();
     writeFile(path, "previous");
     ::chmod(path.c_str(), 0640);
     RunningFlag running;
     SaveOptions options;
     options.noChecks = true;
-    ASSERT_TRUE(writeAdiFile(path, logOf({ "CALL" }, { { "A1A" } }), options, definitions(), running).ok);
+    ASSERT_TRUE(formatForSavePath(path)
+                    .writer->write(path, logOf({ "CALL" }, { { "A1A" } }), options, definitions(), running)
+                    .ok);
     struct stat info {
     };
     ::stat(path.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
+
+INSTANTIATE_TEST_SUITE_P(AdiAndAdx, TaggedWriter, testing::Values("adi", "adx"));

@@ -13,7 +13,7 @@ using namespace quillog::test;
 namespace
 {
 
-AdiReadResult read(std::string_view text, LogTable &table)
+ReadResult read(std::string_view text, LogTable &table)
 {
     RunningFlag progress;
     return readAdx(bufferOf(text), table, progress);
@@ -39,7 +39,7 @@ TEST(AdxReader, ReadsAFileOfAnotherProgram)
 {
     LogTable table;
     RunningFlag progress;
-    const AdiReadResult result = readAdxFile(dataFile("adx/pyadif_file_good.adx"), table, progress);
+    const ReadResult result = readAdxFile(dataFile("adx/pyadif_file_good.adx"), table, progress);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.records, 2);
     EXPECT_EQ(headers(table),
@@ -96,7 +96,7 @@ TEST(AdxReader, FindsFieldsInTheirDifferentForms)
     };
     for (const Case &c : cases) {
         LogTable table;
-        const AdiReadResult result = read(c.text, table);
+        const ReadResult result = read(c.text, table);
         ASSERT_TRUE(result.ok) << c.what;
         EXPECT_EQ(headers(table), c.columns) << c.what;
         for (std::size_t i = 0; i < c.values.size(); ++i)
@@ -126,7 +126,7 @@ TEST(AdxReader, CountsRecordsAsFarAsTheyCanBeRead)
     };
     for (const Case &c : cases) {
         LogTable table;
-        const AdiReadResult result = read(c.text, table);
+        const ReadResult result = read(c.text, table);
         EXPECT_EQ(result.records, c.records) << c.what;
         EXPECT_EQ(table.qsoCount(), c.records) << c.what;
     }
@@ -137,13 +137,13 @@ TEST(AdxReader, FailureLeavesTheTableUntouched)
     LogTable table = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
     for (const std::string &text : { std::string("no xml at all"), records(""), records("<RECORD></RECORD>"),
              std::string("<RECORDS><RECORD><CALL") }) {
-        const AdiReadResult result = read(text, table);
+        const ReadResult result = read(text, table);
         EXPECT_FALSE(result.ok) << text;
         EXPECT_EQ(table.text(1, 0), "A1A") << text;
     }
     LogTable stopped = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
     StopAfter stop(0);
-    const AdiReadResult result = readAdx(
+    const ReadResult result = readAdx(
         bufferOf(records("<RECORD><CALL>B1B</CALL></RECORD><RECORD><QTH>x</QTH></RECORD>")), stopped, stop);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.stopped);
@@ -161,7 +161,7 @@ TEST(AdxReader, AStopWhileFillingKeepsTheRowsReadSoFar)
         body += "<RECORD><CALL>A" + std::to_string(i) + "</CALL></RECORD>\n";
     LogTable table;
     StopAfter stop(5); // four questions in the first pass (three records and their end), one in the second
-    const AdiReadResult result = readAdx(bufferOf(records(body)), table, stop);
+    const ReadResult result = readAdx(bufferOf(records(body)), table, stop);
     EXPECT_TRUE(result.ok);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.records, 3);
@@ -233,8 +233,8 @@ TEST(AdxReader, RefusesATableFarLargerThanItsFile)
     for (int i = 0; i < 5000; ++i)
         body += "<RECORD><F" + std::to_string(i) + ">x</F" + std::to_string(i) + "></RECORD>";
     LogTable table = tableOf(records("<RECORD><CALL>A1A</CALL></RECORD>"));
-    const AdiReadResult result = read(records(body), table);
+    const ReadResult result = read(records(body), table);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "not enough memory for the log");
+    EXPECT_EQ(result.detail, "not enough memory for the log");
     EXPECT_EQ(table.text(1, 0), "A1A");
 }

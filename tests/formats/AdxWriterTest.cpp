@@ -3,6 +3,7 @@
 
 #include "TableSnapshot.h"
 #include "TestSupport.h"
+#include "WriterFixture.h"
 #include "formats/AdxReader.h"
 
 #include <cstdlib>
@@ -32,31 +33,9 @@ SaveOptions noChecks()
     return options;
 }
 
-struct Saved {
-    SaveResult result;
-    std::string path;
-    std::string file;
-    std::string report;
-};
-
 Saved save(const LogTable &table, const SaveOptions &options = {})
 {
-    const fs::path folder = freshFolder("adx-writer");
-    Saved saved;
-    saved.path = (folder / "log.adx").string();
-    RunningFlag progress;
-    saved.result = writeAdxFile(saved.path, table, options, definitions(), progress);
-    saved.file = fileContents(saved.path);
-    saved.report = fileContents(saved.path + ".log");
-    return saved;
-}
-
-LogTable readBack(const std::string &path)
-{
-    LogTable table;
-    RunningFlag progress;
-    EXPECT_TRUE(readAdxFile(path, table, progress).ok) << path;
-    return table;
+    return saveWith("adx", table, options, definitions());
 }
 
 bool isWellFormedXml(const std::string &path)
@@ -246,17 +225,4 @@ TEST(AdxWriter, AlwaysWritesTheWholeLog)
     SaveOptions options = noChecks();
     options.selectionOnly = true;
     EXPECT_EQ(save(table, options).result.written, 3);
-}
-
-TEST(AdxWriter, AStoppedSaveLeavesThePreviousFile)
-{
-    const fs::path folder = freshFolder("adx-writer-safe");
-    const std::string path = (folder / "log.adx").string();
-    writeFile(path, "previous");
-    StopAfter stop(1);
-    const SaveResult stopped
-        = writeAdxFile(path, logOf({ "CALL" }, { { "A1A" }, { "B1B" } }), noChecks(), definitions(), stop);
-    EXPECT_TRUE(stopped.stopped);
-    EXPECT_EQ(fileContents(path), "previous");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no stray file";
 }

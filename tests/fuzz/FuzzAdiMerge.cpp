@@ -21,12 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     LogTable table;
     RunningFlag progress;
-    AdiReadOptions options;
+    ReadOptions options;
     options.ignoreBracket = flags & 0x10;
     readAdi(fuzz::bufferOf(data, split), table, options, progress);
     const int rowsBefore = std::max(table.rowCount(), 1);
     const int columnsBefore = table.columnCount();
-    const AdiReadResult merged
+    const ReadResult merged
         = mergeAdi(fuzz::bufferOf(data + second, size - second), table, options, progress);
     if (merged.ok) {
         fuzz::require(

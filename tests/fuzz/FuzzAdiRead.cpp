@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const unsigned char flags = fuzz::flagsOf(data, size);
     LogTable table;
     RunningFlag progress;
-    AdiReadOptions options;
+    ReadOptions options;
     options.ignoreBracket = flags & 0x10;
-    const AdiReadResult result = readAdi(fuzz::bufferOf(data, size), table, options, progress);
+    const ReadResult result = readAdi(fuzz::bufferOf(data, size), table, options, progress);
     if (!result.ok)
         return 0;
     fuzz::require(

@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const SaveResult saved = writeAdiFile(path, table, options, fuzz::saveDefinitions(), progress);
     fuzz::require(saved.ok, "a save without checks failed");
     LogTable reread;
-    const AdiReadResult result = readAdiFile(path, reread, {}, progress);
+    const ReadResult result = readAdiFile(path, reread, {}, progress);
     fuzz::require(result.records == saved.written, "the saved file holds another number of records");
 
     const std::vector<WrittenColumn> columns = writtenColumns(table);

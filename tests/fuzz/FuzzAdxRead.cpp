@@ -12,10 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const unsigned char flags = fuzz::flagsOf(data, size);
     LogTable table;
     RunningFlag progress;
-    const AdiReadResult result = readAdx(fuzz::bufferOf(data, size), table, progress);
+    const ReadResult result = readAdx(fuzz::bufferOf(data, size), table, progress);
     if (!result.ok)
         return 0;
     fuzz::require(table.rowCount() == result.records + 1, "the table has not one row per record");
-    fuzz::saveBothWays(table, flags);
+    fuzz::saveBothWays(table, flags, "adx");
+    fuzz::saveBothWays(table, flags, "adi");
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Classifies the input as the open commands classify a file, under a plain and a ".csv" name.
 #include "FuzzSupport.h"
-#include "core/LogFileType.h"
+#include "formats/LogFileType.h"
 
 #include <string_view>
 

@@ -3,6 +3,8 @@
 
 #include "core/Progress.h"
 #include "formats/AdiWriter.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -89,9 +91,10 @@ unsigned char flagsOf(const std::uint8_t *data, std::size_t size)
     return size == 0 ? 0 : data[size - 1];
 }
 
-void saveBothWays(const LogTable &table, unsigned char flags)
+void saveBothWays(const LogTable &table, unsigned char flags, const std::string &extension)
 {
-    const std::string path = scratchFile("log.adi");
+    const std::string path = scratchFile(("log." + extension).c_str());
+    const LogWriter &writer = *formatForSavePath(path).writer;
     SaveOptions options;
     options.typeIndicator = flags & 1;
     options.commaFrequency = flags & 2;
@@ -100,12 +103,12 @@ void saveBothWays(const LogTable &table, unsigned char flags)
     RunningFlag progress;
 
     options.noChecks = true;
-    const SaveResult unchecked = writeAdiFile(path, table, options, saveDefinitions(), progress);
+    const SaveResult unchecked = writer.write(path, table, options, saveDefinitions(), progress);
     require(unchecked.ok, "a save without checks failed");
     require(unchecked.errors.empty(), "a save without checks rejected records");
 
     options.noChecks = false;
-    const SaveResult checked = writeAdiFile(path, table, options, saveDefinitions(), progress);
+    const SaveResult checked = writer.write(path, table, options, saveDefinitions(), progress);
     require(checked.ok, "a save with checks failed");
     require(checked.written + static_cast<int>(checked.errors.size()) == unchecked.written,
         "a save with checks lost records that it neither wrote nor rejected");

@@ -33,9 +33,9 @@ std::string scratchFile(const char *name);
 /// Modes, bands and types for the save checks, and a fixed time for the header.
 const SaveDefinitions &saveDefinitions();
 
-/// Saves the table as ADI into a scratch folder twice, with and without the save checks, with the
-/// writer options chosen by flags. Requires that both saves succeed and that every record written
-/// without checks is either written or rejected with them.
-void saveBothWays(const LogTable &table, unsigned char flags);
+/// Saves the table into a scratch file with the extension (which chooses the writer) twice, with and
+/// without the save checks, with the writer options chosen by flags. Requires that both saves succeed
+/// and that every record written without checks is either written or rejected with them.
+void saveBothWays(const LogTable &table, unsigned char flags, const std::string &extension = "adi");
 
 } // namespace quillog::fuzz

@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/FileAssociation.h"
 
-#include "settings/TempDataHome.h"
+#include "TempDataHome.h"
+#include "TestSupport.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 using namespace quillog;
+using namespace quillog::test;
 namespace fs = std::filesystem;
 
 namespace
 {
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool runNothing(const std::vector<std::string> &)
 {
@@ -47,12 +41,12 @@ TEST(FileAssociation, InstallWritesTypesAndDesktopEntryUnderTheDataHome)
     EXPECT_FALSE(association.isInstalled());
     ASSERT_TRUE(association.install()) << association.errorText();
 
-    const std::string package = contents(home.folder() / "mime/packages/quillog-adif.xml");
+    const std::string package = fileContents(home.folder() / "mime/packages/quillog-adif.xml");
     EXPECT_NE(package.find("<mime-type type=\"text/x-quillog-adi\">"), std::string::npos);
     EXPECT_NE(package.find("<glob pattern=\"*.adi\"/>"), std::string::npos);
     EXPECT_NE(package.find("<glob pattern=\"*.adif\"/>"), std::string::npos);
     EXPECT_NE(package.find("<comment>HAM Radio ADIF file</comment>"), std::string::npos);
-    const std::string desktop = contents(home.folder() / "applications/quillog.desktop");
+    const std::string desktop = fileContents(home.folder() / "applications/quillog.desktop");
     EXPECT_NE(desktop.find("\nExec=\"/opt/quillog/bin/quillog\" %f\n"), std::string::npos);
     EXPECT_NE(desktop.find("\nMimeType=text/x-quillog-adi;text/x-quillog-adif;\n"), std::string::npos);
     EXPECT_TRUE(association.isInstalled());

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/OptionsModel.h"
 
+#include "TempDataHome.h"
 #include "settings/FileAssociation.h"
 #include "settings/MemoryKeyValueStore.h"
-#include "settings/TempDataHome.h"
 
 #include <gtest/gtest.h>
 

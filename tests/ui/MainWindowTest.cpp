@@ -2,7 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "UiTestSupport.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/ClipboardGlue.h"
 #include "ui/DocumentCommands.h"

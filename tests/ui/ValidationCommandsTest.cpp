@@ -3,7 +3,7 @@
 
 #include "UiTestSupport.h"
 #include "check/ValidationProfiles.h"
-#include "core/Document.h"
+#include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/GridView.h"
 #include "ui/LogTableModel.h"

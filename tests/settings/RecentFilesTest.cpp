@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/RecentFiles.h"
+#include "settings/RecentFiles.h"
 
+#include "TestSupport.h"
 #include "settings/MemoryKeyValueStore.h"
 
 #include <filesystem>
@@ -84,8 +85,7 @@ TEST(RecentFiles, RemoveRewritesTheStoreWithoutLeftovers)
 
 TEST(RecentFiles, ChoosingAFileThatIsGoneWarnsAndDropsIt)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "quillog-recent";
-    std::filesystem::create_directories(folder);
+    const auto folder = quillog::test::freshFolder("recent");
     const std::string present = (folder / "present.adi").string();
     const std::string gone = (folder / "gone.adi").string();
     std::ofstream(present) << "<EOR>";

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands, prompt for prompt, through a scripted host.
-#include "core/Document.h"
+#include "document/Document.h"
 
 #include "ScriptedHost.h"
+#include "TableSnapshot.h"
 #include "TestSupport.h"
 #include "check/ValidationProfiles.h"
 #include "settings/MemoryKeyValueStore.h"
@@ -406,4 +407,60 @@ TEST_F(DocumentTest, AFileThatVanishedAfterTheDialogIsSaidToBeMissing)
     document.open();
     EXPECT_EQ(host.takeMessages(), (Texts { "The selected file does not exist." }));
     EXPECT_EQ(document.table().qsoCount(), 2) << "the open log stays";
+}
+
+// A reader, writer or check that throws: the operator reads what failed and why, and the log, its
+// title, its flags and the file on disk stay as they were.
+TEST_F(DocumentTest, AWorkerThatThrowsIsReportedAndLeavesTheLogAsItWas)
+{
+    openLog();
+    edit();
+    const auto before = snapshot(document.table());
+    const std::string title = host.title;
+    struct Case {
+        const char *command;
+        std::function<void()> run;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        { "open",
+            [&] {
+                host.answers.push_back(Answer::No);
+                openLog("other.adi");
+            },
+            "Reading " + path("other.adi") + " failed: disk on fire.\nThe log was left as it was." },
+        { "merge",
+            [&] {
+                host.files.push_back(path("other.adi"));
+                document.merge();
+            },
+            "Reading " + path("other.adi") + " failed: disk on fire.\nThe log was left as it was." },
+        { "save as",
+            [&] {
+                host.files.push_back(path("copy.adi"));
+                document.saveAs();
+            },
+            "Saving " + path("copy.adi") + " failed: disk on fire.\nThe log was left as it was." },
+        { "check", [&] { document.check(); },
+            "The log check failed: disk on fire.\nThe log was left as it was." },
+    };
+    for (const Case &c : cases) {
+        host.throwInWorker = "disk on fire";
+        c.run();
+        host.throwInWorker.clear();
+        ASSERT_FALSE(host.messages.empty()) << c.command;
+        EXPECT_EQ(host.messages.back().kind, BoxKind::Error) << c.command;
+        EXPECT_EQ(host.messages.back().text, c.message) << c.command;
+        host.messages.clear();
+        EXPECT_EQ(snapshot(document.table()), before) << c.command;
+        EXPECT_EQ(host.title, title) << c.command;
+        EXPECT_TRUE(document.isLogOpen()) << c.command;
+        EXPECT_TRUE(document.isModified()) << c.command;
+        EXPECT_FALSE(document.isBusy()) << c.command;
+    }
+    EXPECT_FALSE(fs::exists(path("copy.adi")));
+    // The failed open did not make the other file the one Save writes to.
+    document.save();
+    EXPECT_NE(fileContents(path("log.adi")), log1);
+    EXPECT_EQ(fileContents(path("other.adi")), "<CALL:4>W1AW <QSO_DATE:8>20240303 <EOR>\n");
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/LogFileType.h"
+#include "formats/LogFileType.h"
+
+#include "TestSupport.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +10,7 @@
 #include <sys/stat.h>
 
 using namespace quillog;
+using namespace quillog::test;
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
@@ -27,14 +30,6 @@ std::string repeated(std::string_view line, int count)
     for (int i = 0; i < count; ++i)
         text += line;
     return text;
-}
-
-fs::path freshFolder(const char *name)
-{
-    const fs::path folder = fs::temp_directory_path() / ("quillog-filetype-" + std::string(name));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
 }
 
 } // namespace

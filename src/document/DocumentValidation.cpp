@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/ValidationProfiles.h"
-#include "core/Document.h"
 #include "definitions/AdifSpecification.h"
+#include "document/Document.h"
 
 namespace quillog
 {
@@ -21,10 +21,14 @@ std::optional<ValidationReport> Document::validate(const ValidationProfile &prof
     options.commaFrequency = m_settings.useCommaFreq;
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     ValidationReport report;
-    runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+    const std::string failure = runInSlot(WorkerSlot::Check, [&](Progress &progress) {
         report = validateLog(m_table, tables.specification, options, progress);
         markFindings(m_table, report, colours);
     });
+    if (!failure.empty()) {
+        reportWorkerFailure("The validation", failure);
+        return std::nullopt;
+    }
     m_invalidFound = !report.findings.empty();
     m_host.statusChanged(0, report.summary(std::string(profile.name), m_table.qsoCount()));
     return report;

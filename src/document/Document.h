@@ -2,14 +2,14 @@
 #pragma once
 
 #include "check/LogValidation.h"
-#include "core/Host.h"
-#include "core/LogFileType.h"
 #include "core/LogTable.h"
-#include "core/RecentFiles.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
-#include "formats/AdiReader.h"
-#include "formats/LogSaver.h"
+#include "document/Host.h"
+#include "formats/LogFileType.h"
+#include "formats/LogReader.h"
+#include "formats/LogWriter.h"
+#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -95,17 +95,22 @@ private:
     enum class LoadKind { Replace, Merge, Import };
 
     bool refuseWhenBusy();
-    void runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
+    std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
+    /// The error box after a worker threw: what failed and why; the log stays as it was.
+    void reportWorkerFailure(const std::string &what, const std::string &failure);
     bool mayReplaceLog();
+    /// The file a command works on becomes the current path; the one before is kept for a load that fails
+    /// unexpectedly.
+    void choosePath(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
     void load(LoadKind kind);
-    void finishLoad(const AdiReadResult &result, LoadKind kind);
+    void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
-    void addRowNumbers();
     void refreshTitle();
     void refreshCount();
 
@@ -119,6 +124,8 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
+    std::string m_previousPath;
+    LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/RecentFiles.h"
+#include "settings/RecentFiles.h"
 
 #include "settings/KeyValueStore.h"
 #include "settings/SettingNames.h"

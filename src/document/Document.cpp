@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Document.h"
+#include "document/Document.h"
 
 #include "check/InvalidQsoNavigation.h"
 #include "check/LogCheck.h"
-#include "core/Host.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "core/Utf8Copy.h"
-#include "formats/AdiWriter.h"
-#include "formats/AdxReader.h"
-#include "formats/AdxWriter.h"
+#include "document/Host.h"
+#include "formats/AdiReader.h"
+#include "formats/FormatRegistry.h"
+#include "formats/LogSaver.h"
+#include "formats/SaveSettings.h"
 #include "settings/KeyValueStore.h"
 
+#include <exception>
 #include <filesystem>
+#include <new>
 
 namespace quillog
 {
@@ -23,7 +25,6 @@ namespace
 constexpr const char *busyMessage = "Current thread is still running.\nPlease wait...";
 constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
-constexpr const char *noEntriesMessage = "No valid entries found.";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
@@ -34,12 +35,6 @@ constexpr const char *reloadQuestion
 constexpr const char *closeQuestion
     = "Do you want to save changes?\n\nYes:\tSaves your changes\nNo:\tDiscards your "
       "changes\nCancel:\tKeeps this log open";
-constexpr const char *adifFilter = "ADIF files (*.adi, *adif)|*.adi*|All Log files (*.*)|*.*|";
-constexpr const char *saveFilter
-    = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
-constexpr const char *importFilter
-    = "All Log files (*.*)|*.*|Cabrillo files (*.cbr)|*.cbr|ADX files (*.adx)|*adx|"
-      "Excel CSV files (*.csv)|*.csv|CT files (*.bin)|*.bin|TRLOG files (*.dat)|*.dat|";
 
 std::size_t slotIndex(WorkerSlot slot)
 {
@@ -103,11 +98,30 @@ bool Document::refuseWhenBusy()
     return true;
 }
 
-void Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
+std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
 {
+    // Nothing a worker throws may cross into the host's thread: it becomes the caller's message.
+    std::string failure;
     m_slots[slotIndex(slot)] = true;
-    m_host.runWorker(slot, work);
+    m_host.runWorker(slot, [&](Progress &progress) {
+        try {
+            work(progress);
+        } catch (const std::bad_alloc &) {
+            failure = "not enough memory";
+        } catch (const std::exception &error) {
+            failure = error.what();
+        } catch (...) {
+            failure = "an unexpected error";
+        }
+    });
     m_slots[slotIndex(slot)] = false;
+    return failure;
+}
+
+void Document::reportWorkerFailure(const std::string &what, const std::string &failure)
+{
+    m_host.message(BoxKind::Error, what + " failed: " + failure + ".\nThe log was left as it was.");
+    m_host.statusChanged(0, "Ready");
 }
 
 // A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
@@ -128,6 +142,7 @@ LogFileType Document::fileType(const std::string &path)
     if (!result.message.empty())
         m_host.message(BoxKind::Warning, result.message);
     m_wideSource = result.wideSource;
+    m_fileType = result.type;
     return result.type;
 }
 
@@ -146,10 +161,10 @@ void Document::open()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
+    choosePath(*path);
     if (!isAdifOrWarn(m_currentPath))
         return;
     if (m_recent.add(m_currentPath, m_store))
@@ -168,12 +183,18 @@ void Document::openPath(const std::string &path)
     }
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    m_currentPath = path;
+    choosePath(path);
     if (!isAdifOrWarn(m_currentPath))
         return;
     if (m_recent.add(m_currentPath, m_store))
         m_host.recentFilesChanged();
     load(LoadKind::Replace);
+}
+
+void Document::choosePath(const std::string &path)
+{
+    m_previousPath = m_currentPath;
+    m_currentPath = path;
 }
 
 void Document::openRecent(int commandId)
@@ -187,6 +208,7 @@ void Document::reload()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
+    choosePath(m_currentPath);
     if (isAdifOrWarn(m_currentPath))
         load(LoadKind::Replace);
 }
@@ -195,10 +217,10 @@ void Document::merge()
 {
     if (refuseWhenBusy())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", adifFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
+    choosePath(*path);
     if (isAdifOrWarn(m_currentPath))
         load(LoadKind::Merge);
 }
@@ -207,53 +229,59 @@ void Document::import()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importFilter, "" });
+    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "" });
     if (!path)
         return;
-    m_currentPath = *path;
-    switch (fileType(m_currentPath)) {
-    case LogFileType::TypeAdif:
+    choosePath(*path);
+    const LogFileType type = fileType(m_currentPath);
+    if (type == LogFileType::TypeAdif)
         m_host.message(BoxKind::Warning, adifForImportMessage);
-        return;
-    case LogFileType::TypeAdx:
+    else if (readerFor(type) == nullptr)
+        m_host.message(BoxKind::Warning, cannotImportMessage);
+    else
         load(LoadKind::Import);
-        return;
-    default:
-        m_host.message(BoxKind::Warning, "Quillog cannot import this kind of log yet.");
-        return;
-    }
 }
 
 void Document::load(LoadKind kind)
 {
-    // A UTF-16 log is read from a UTF-8 copy, deleted once the worker is done with it.
-    Utf8Copy copy = m_wideSource ? makeUtf8Copy(m_currentPath) : Utf8Copy(m_currentPath, false);
-    AdiReadResult result;
-    const AdiReadOptions options { m_settings.ignoreBracket };
-    runInSlot(kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
-        switch (kind) {
-        case LoadKind::Replace:
-            result = readAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Merge:
-            result = mergeAdiFile(copy.path(), m_table, options, progress);
-            break;
-        case LoadKind::Import:
-            result = readAdxFile(copy.path(), m_table, progress);
-            break;
+    // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
+    const LogReader &reader = *readerFor(kind == LoadKind::Import ? m_fileType : LogFileType::TypeAdif);
+    const ReadOptions options { m_settings.ignoreBracket };
+    // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
+    // a merge that fails so is cut back to the rows and columns the log had.
+    LogTable fresh;
+    const int rows = m_table.rowCount(), columns = m_table.columnCount();
+    ReadResult result;
+    const std::string failure = runInSlot(
+        kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
+            if (kind == LoadKind::Merge)
+                result = AdiReader().merge(m_currentPath, m_wideSource, m_table, options, progress);
+            else
+                result = reader.readFile(m_currentPath, m_wideSource, fresh, options, progress);
+        });
+    if (!failure.empty()) {
+        if (kind == LoadKind::Merge) {
+            m_table.setRowCount(rows);
+            m_table.setColumnCount(columns);
         }
-    });
+        m_host.tableReset();
+        reportWorkerFailure("Reading " + m_currentPath, failure);
+        m_currentPath = m_previousPath;
+        return;
+    }
+    if (result.ok && kind != LoadKind::Merge)
+        m_table = std::move(fresh);
     finishLoad(result, kind);
 }
 
-void Document::finishLoad(const AdiReadResult &result, LoadKind kind)
+void Document::finishLoad(const ReadResult &result, LoadKind kind)
 {
     if (result.ok) {
-        addRowNumbers();
+        m_table.addRowNumbers();
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, noEntriesMessage);
+        m_host.message(BoxKind::Warning, result.message);
         if (kind != LoadKind::Merge)
             clearLog();
     }
@@ -282,15 +310,6 @@ void Document::clearLog()
     m_table.setRowCount(26);
     m_table.setFixedRowCount(1);
     m_table.setFixedColumnCount(0);
-}
-
-void Document::addRowNumbers()
-{
-    if (m_table.fixedColumnCount() == 0) {
-        m_table.insertColumn("#", 0);
-        m_table.setFixedColumnCount(1);
-    }
-    m_table.numberRows();
 }
 
 void Document::save()
@@ -335,7 +354,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     warnAboutMissingColumns();
     std::string path = m_currentPath;
     if (askForName) {
-        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveFilter, "adi" });
+        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi" });
         if (!chosen)
             return false;
         path = *chosen;
@@ -344,17 +363,16 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         return false;
 
     reloadDefinitions();
-    SaveOptions options { m_settings.useTypeIndicator, m_settings.useCommaFreq, m_settings.useLowerCase,
-        m_settings.doNotCheckRequired, m_settings.separateQso, selectionOnly };
-    SaveDefinitions definitions { m_definitions.modes, m_definitions.bands, m_definitions.typeMap,
-        m_definitions.adifVersion, {}, std::nullopt };
+    const SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
+    const LogWriter &writer = *formatForSavePath(path).writer;
     SaveResult result;
-    const bool adx
-        = path.size() >= 4 && equalsIgnoreCase(std::string_view(path).substr(path.size() - 4), ".adx");
-    runInSlot(WorkerSlot::Save, [&](Progress &progress) {
-        result = adx ? writeAdxFile(path, m_table, options, definitions, progress)
-                     : writeAdiFile(path, m_table, options, definitions, progress);
-    });
+    const std::string failure = runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writer.write(path, m_table, options, definitions, progress); });
+    if (!failure.empty()) {
+        reportWorkerFailure("Saving " + path, failure);
+        return false;
+    }
     if (!result.ok) {
         m_host.message(BoxKind::Warning, result.message);
         return false;
@@ -368,7 +386,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         }
         m_journal.markSaved();
     }
-    reportSave(result, !adx);
+    reportSave(result, writer.reportsFrequencyWarning());
     return true;
 }
 
@@ -401,9 +419,13 @@ void Document::check()
     reloadDefinitions();
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     CheckResult result;
-    runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+    const std::string failure = runInSlot(WorkerSlot::Check, [&](Progress &progress) {
         result = checkLog(m_table, m_definitions, colours, progress, m_settings.useCommaFreq);
     });
+    if (!failure.empty()) {
+        reportWorkerFailure("The log check", failure);
+        return;
+    }
     m_invalidFound = result.invalidFound;
     m_host.statusChanged(0, "Ready");
     if (result.messageKind != CheckMessageKind::None) {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Host.h"
 #include "core/Progress.h"
+#include "document/Host.h"
 
 #include <deque>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     /// Runs inside the next worker, as the operator would act while it runs (e.g. pressing Stop).
     std::function<void(Progress &)> duringWorker;
     int stopAfterQuestions = -1; ///< the worker's Progress reports Stop after this many isRunning calls
+    /// When set, the worker's Progress throws a std::runtime_error with this text at its first question,
+    /// as a reader, writer or check that fails unexpectedly would.
+    std::string throwInWorker;
 
     Answer message(BoxKind kind, std::string_view text, BoxButtons buttons) override
     {
@@ -57,7 +61,7 @@ public:
 
     void runWorker(WorkerSlot, const std::function<void(Progress &)> &work) override
     {
-        ScriptProgress progress(stopAfterQuestions);
+        ScriptProgress progress(stopAfterQuestions, throwInWorker);
         if (duringWorker)
             std::exchange(duringWorker, nullptr)(progress);
         work(progress);
@@ -83,16 +87,23 @@ private:
     class ScriptProgress : public Progress
     {
     public:
-        explicit ScriptProgress(int questions)
+        ScriptProgress(int questions, std::string failure)
             : m_left(questions)
+            , m_failure(std::move(failure))
         {
         }
         void setLabel(std::string_view) override { }
         void setPercent(int) override { }
-        bool isRunning() const override { return m_left < 0 || m_left-- > 0; }
+        bool isRunning() const override
+        {
+            if (!m_failure.empty())
+                throw std::runtime_error(m_failure);
+            return m_left < 0 || m_left-- > 0;
+        }
 
     private:
         mutable int m_left;
+        std::string m_failure;
     };
 
     std::optional<std::string> nextFile(const FileDialogRequest &request)

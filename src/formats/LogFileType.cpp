@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/LogFileType.h"
+#include "formats/LogFileType.h"
 
 #include "core/FileIo.h"
 #include "core/Text.h"

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/LargeBuffer.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillog
+{
+
+class LogTable;
+class Progress;
+
+/// What the operator chose for one read. Every reader gets the same options and uses those that
+/// concern its format; a new kind of choice (a per-record filter, a contest template) is a new member
+/// here, so the reader interface stays as it is.
+struct ReadOptions {
+    /// Removes every "<" and ">" from the values ("Ignore '<' symbols in content").
+    bool ignoreBracket = false;
+};
+
+/// The outcome of one read, the same for every format.
+struct ReadResult {
+    /// True when at least one record was read.
+    bool ok = false;
+    /// True when the operator stopped the read.
+    bool stopped = false;
+    /// Records found in the file (the rows the table was given).
+    int records = 0;
+    /// Records whose values reached the table (fewer than records after a stop).
+    int recordsRead = 0;
+    /// Values whose length was counted in characters rather than bytes (ADI only).
+    int characterLengthRecoveries = 0;
+    /// On failure: the warning the program shows, in the words of the format that failed.
+    std::string message;
+    /// On failure, when known: what went wrong underneath (an unreadable or empty file, no memory).
+    std::string detail;
+};
+
+/// One file format that can fill the log table. A reader is stateless: one object serves every read.
+class LogReader
+{
+public:
+    virtual ~LogReader() = default;
+
+    /// The warning shown when a read finds no record, e.g. "No valid entries found.".
+    virtual std::string_view failureText() const = 0;
+
+    /// Replaces the table with the records of bytes, which the table may take over. Failure (no record,
+    /// a stop before the table was sized) leaves the table untouched. A stop while filling keeps the rows
+    /// filled so far and reports success with stopped set.
+    virtual ReadResult read(
+        LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const = 0;
+
+    /// Reads the file at path; a log in UTF-16 (wideSource) is read from a UTF-8 copy. Every failure
+    /// carries failureText() as its message.
+    ReadResult readFile(const std::string &path, bool wideSource, LogTable &table, const ReadOptions &options,
+        Progress &progress) const;
+
+    /// The same with another way of putting the bytes into the table (the ADI merge, say).
+    ReadResult readFileWith(
+        const std::string &path, bool wideSource, const std::function<ReadResult(LargeBuffer)> &read) const;
+
+    /// The result of a read with failureText() as the message of a failure that has none.
+    ReadResult completed(ReadResult result) const;
+
+    /// A failed read's result: failureText() and what went wrong underneath, when known.
+    ReadResult failed(std::string detail = {}, bool stopped = false) const;
+};
+
+} // namespace quillog

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/RecordPreparer.h"
+
+#include "core/LogTable.h"
+#include "core/Text.h"
+#include "formats/RecordNormalisation.h"
+
+#include <utility>
+
+namespace quillog
+{
+
+RecordPreparer::RecordPreparer(const SavePlan &plan, const SaveOptions &options)
+    : m_plan(plan)
+    , m_options(options)
+{
+}
+
+const std::vector<PreparedField> &RecordPreparer::prepare(const LogTable &table, int row)
+{
+    m_fields.clear();
+    for (const OutputColumn &column : m_plan.columns) {
+        std::string_view value = trimmed(table.text(row, column.column));
+        if (value.empty())
+            continue;
+        if (column.name == "QSO_DATE") {
+            m_date = normaliseQsoDate(value);
+            value = m_date;
+        } else if (column.name == "FREQ") {
+            NormalisedFrequency frequency = normaliseFrequency(value, m_options.commaFrequency);
+            m_frequencyWithoutSeparator |= frequency.withoutSeparator;
+            m_frequency = std::move(frequency.value);
+            value = m_frequency;
+        }
+        m_fields.push_back({ column.name, value, column.type });
+    }
+    return m_fields;
+}
+
+} // namespace quillog
