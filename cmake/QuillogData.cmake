@@ -10,3 +10,20 @@ function(quillog_copy_templates target)
         COMMENT "Copying Templates.dat beside ${target}"
         VERBATIM)
 endfunction()
+
+# quillog-update-templates, the operator's updater of Templates.dat, with the project's version filled
+# in. The editor's Help menu runs it from beside its executable.
+set(QUILLOG_UPDATER_SCRIPT ${PROJECT_BINARY_DIR}/quillog-update-templates)
+configure_file(${PROJECT_SOURCE_DIR}/app/quillog-update-templates/quillog_update_templates.py
+    ${QUILLOG_UPDATER_SCRIPT} @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# Puts the updater and the README (which Help -> Home page opens) beside the target's executable, as
+# the installed layout has them within reach.
+function(quillog_copy_helpers target)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUILLOG_UPDATER_SCRIPT}
+                ${PROJECT_SOURCE_DIR}/README.md $<TARGET_FILE_DIR:${target}>
+        COMMENT "Copying quillog-update-templates and README.md beside ${target}"
+        VERBATIM)
+endfunction()

@@ -10,14 +10,11 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags = { "--help", "--ignore-brackets", "--lower-case", "--type-indicator",
-    "--comma-freq", "--no-checks", "--separate-qsos", "--json" };
-constexpr std::array valueOptions = { "--profile" };
-
-bool isValueOption(const std::string &word)
-{
-    return std::find(valueOptions.begin(), valueOptions.end(), word) != valueOptions.end();
-}
+constexpr std::array knownFlags
+    = { "--help", "--version", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq",
+          "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell", "--json" };
+// Options followed by a value, given as "--to adx" or "--to=adx".
+constexpr std::array valueOptions = { "--step", "--column", "--to", "--profile" };
 
 } // namespace
 
@@ -31,13 +28,18 @@ CliArguments parseArguments(int argc, char **argv)
             onlyPaths = true;
         } else if (!onlyPaths && (word == "-h" || word == "--help")) {
             arguments.flags.insert("--help");
-        } else if (!onlyPaths && isValueOption(word.substr(0, word.find('=')))) {
+        } else if (const auto option = std::find_if(valueOptions.begin(), valueOptions.end(),
+                       [&](std::string_view o) {
+                           return word.starts_with(std::string(o) + "=") || word == o;
+                       });
+                   !onlyPaths && option != valueOptions.end()) {
             const std::size_t equals = word.find('=');
-            if (equals == std::string::npos && i + 1 >= argc)
-                arguments.error = word + " needs a value";
+            if (equals != std::string::npos)
+                arguments.values.emplace_back(*option, word.substr(equals + 1));
+            else if (i + 1 < argc)
+                arguments.values.emplace_back(*option, argv[++i]);
             else
-                arguments.options[word.substr(0, equals)]
-                    = equals == std::string::npos ? argv[++i] : word.substr(equals + 1);
+                arguments.error = std::string(*option) + " needs a value";
         } else if (!onlyPaths && word.size() > 1 && word[0] == '-') {
             if (std::find(knownFlags.begin(), knownFlags.end(), word) == knownFlags.end())
                 arguments.error = "unknown option " + word;
@@ -49,6 +51,22 @@ CliArguments parseArguments(int argc, char **argv)
         }
     }
     return arguments;
+}
+
+std::vector<std::string> CliArguments::valuesOf(const std::string &option) const
+{
+    std::vector<std::string> found;
+    for (const auto &[name, value] : values) {
+        if (name == option)
+            found.push_back(value);
+    }
+    return found;
+}
+
+std::string CliArguments::value(const std::string &option) const
+{
+    const std::vector<std::string> given = valuesOf(option);
+    return given.empty() ? std::string() : given.back();
 }
 
 } // namespace quillog::cli

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillog::cli
@@ -14,16 +14,15 @@ struct CliArguments {
     std::string command;
     std::vector<std::string> paths;
     std::set<std::string> flags;
-    std::map<std::string, std::string>
-        options; ///< options with a value: "--profile lotw" or "--profile=lotw"
+    /// The values of options that take one, in order: "--step" may stand several times.
+    std::vector<std::pair<std::string, std::string>> values;
     std::string error; ///< set when the line cannot be understood
 
     bool has(const std::string &flag) const { return flags.count(flag) != 0; }
-    std::string option(const std::string &name, const std::string &fallback) const
-    {
-        const auto found = options.find(name);
-        return found == options.end() ? fallback : found->second;
-    }
+    /// Every value given to the option, in order.
+    std::vector<std::string> valuesOf(const std::string &option) const;
+    /// The last value given to the option, empty when it was not given.
+    std::string value(const std::string &option) const;
 };
 
 CliArguments parseArguments(int argc, char **argv);

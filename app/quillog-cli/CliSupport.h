@@ -3,25 +3,38 @@
 
 #include "CliArguments.h"
 #include "formats/LogReader.h"
+#include "formats/SaveOptions.h"
 
 #include <string>
 
 namespace quillog
 {
 class LogTable;
-}
+struct ValueLists;
+} // namespace quillog
 
 namespace quillog::cli
 {
 
-/// A message on one line: its paragraphs joined by blanks.
-std::string oneLine(std::string text);
-/// Prints the message to stderr after the program's name; returns ExitFailure.
+/// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
-/// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy. On
-/// failure prints why and returns false.
+/// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
 bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
-/// The folder of the running executable, where Templates.dat is looked for first.
+/// The operator's data folder, as the editor uses it.
+std::string operatorFolder();
+/// The folder of the running program, where the template resource is looked for.
 std::string programFolder();
+/// What the writers check against; false (after the message) when the checks need what is missing.
+bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save);
+/// The writers' flags from the command line.
+SaveOptions saveOptionsFrom(const CliArguments &arguments);
+/// Writes the table to the second path as convert does, with the given writer flags; returns the exit status.
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options);
+
+/// quillog-cli apply: the column tools as steps.
+int apply(const CliArguments &arguments);
+/// quillog-cli find: what Find All lists.
+int find(const CliArguments &arguments);
 
 } // namespace quillog::cli

@@ -2,9 +2,11 @@
 #include "Commands.h"
 
 #include "CliSupport.h"
+#include "StandardStreams.h"
 #include "ValidateCommand.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
@@ -19,6 +21,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
+#include <optional>
 #include <string>
 
 namespace quillog::cli
@@ -26,6 +30,76 @@ namespace quillog::cli
 
 namespace
 {
+
+// A message on one line: its paragraphs joined by blanks.
+std::string oneLine(std::string text)
+{
+    for (std::size_t at; (at = text.find("\n\n")) != std::string::npos;)
+        text.replace(at, 2, " ");
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+} // namespace
+
+int fail(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", oneLine(message).c_str());
+    return ExitFailure;
+}
+
+// A message about the copy of standard input names standard input instead.
+std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
+{
+    for (std::size_t at = 0; path != shown && (at = message.find(path, at)) != std::string::npos;)
+        message.replace(at, path.size(), shown);
+    return message;
+}
+
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
+// A name of "-" reads standard input, through a copy the file-type test can look at.
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result)
+{
+    const InputFile input(name);
+    if (!input.ok()) {
+        fail(input.error());
+        return false;
+    }
+    const std::string &path = input.path();
+    const std::string shown = isStandardStream(name) ? std::string("standard input") : path;
+    const ClassifiedLog log = classifyLog(path);
+    if (log.reader == nullptr) {
+        fail(shown + ": " + withNameShown(log.refusal, path, shown));
+        return false;
+    }
+    RunningFlag progress;
+    ReadOptions options;
+    options.ignoreBracket = arguments.has("--ignore-brackets");
+    result = log.reader->readFile(path, log.wideSource, table, options, progress);
+    if (result.ok)
+        return true;
+    fail(shown + ": " + withNameShown(result.message, path, shown)
+        + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
+    return false;
+}
+
+namespace
+{
+
+void warn(const std::string &message)
+{
+    std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
+}
+
+// Each line of a multi-line message as a warning of its own.
+void warnLines(const std::string &path, std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        warn(path + ": " + std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
 
 int filledCells(const LogTable &table, int column)
 {
@@ -50,8 +124,13 @@ int info(const CliArguments &arguments)
         std::printf("  %-24s %d\n", name.c_str(), filledCells(table, column));
     }
     std::printf("Lengths counted in characters: %d\n", result.characterLengthRecoveries);
+    std::printf("Values cut short by the end of the file: %d\n", result.truncatedValues);
+    std::printf("Tags skipped: %d\n", result.skippedTags);
+    std::printf("Records without any field: %d\n", result.emptyRecords);
     return ExitSuccess;
 }
+
+} // namespace
 
 SaveOptions saveOptionsFrom(const CliArguments &arguments)
 {
@@ -72,10 +151,18 @@ std::string operatorFolder()
     return folder;
 }
 
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -88,6 +175,67 @@ bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
     return true;
 }
 
+namespace
+{
+
+// The format to write: the registered writer --to names by its extension, else the one the output's
+// extension chooses (ADI for any other name, standard output included). Null when --to names none.
+const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
+{
+    const std::string to = arguments.value("--to");
+    if (to.empty())
+        return &formatForSavePath(target);
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
+            return &format;
+    }
+    return nullptr;
+}
+
+// The extensions --to takes, as "adi, adx".
+std::string writtenFormats()
+{
+    std::string names;
+    for (const LogFormat &format : logFormats()) {
+        if (format.writer != nullptr)
+            names += (names.empty() ? "" : ", ") + std::string(format.extension);
+    }
+    return names;
+}
+
+} // namespace
+
+int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
+    const SaveOptions &options)
+{
+    const LogFormat *format = outputFormat(arguments, arguments.paths[1]);
+    if (format == nullptr)
+        return fail("--to takes " + writtenFormats() + ", not " + arguments.value("--to"));
+    RunningFlag progress;
+    const OutputFile output(arguments.paths[1], format->extension);
+    if (!output.ok())
+        return fail("cannot make a temporary folder for standard output");
+    const std::string &target = output.path();
+    const LogWriter &writer = *format->writer;
+    const SaveResult saved = writer.write(target, table, options, definitions, progress);
+    if (!saved.ok)
+        return fail(arguments.paths[1] + ": " + saved.message);
+    if (!output.deliver(saved.reportPath))
+        return fail("cannot write standard output");
+    warnLines(arguments.paths[1], droppedCharactersText(saved));
+    if (saved.errors.empty())
+        return ExitSuccess;
+    std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
+    if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
+        std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
+    if (!saved.reportPath.empty() && !output.toStandardOutput())
+        std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
+    return ExitProblemsFound;
+}
+
+namespace
+{
+
 int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
@@ -95,31 +243,25 @@ int convert(const CliArguments &arguments)
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
+    const std::string &source = arguments.paths[0];
+    SaveOptions options = saveOptionsFrom(arguments);
+    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
+    if (isSameFile(source, arguments.paths[1]))
+        options.unchangedSince = fileStamp(source);
     LogTable table;
     ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    if (!readLog(source, arguments, table, read))
         return ExitFailure;
-    RunningFlag progress;
-    const std::string &target = arguments.paths[1];
-    const LogWriter &writer = *formatForSavePath(target).writer;
-    const SaveResult saved = writer.write(target, table, saveOptionsFrom(arguments), definitions, progress);
-    if (!saved.ok)
-        return fail(target + ": " + saved.message);
-    if (saved.errors.empty())
-        return ExitSuccess;
-    std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
-    if (writer.reportsFrequencyWarning() && saved.frequencyWithoutSeparator)
-        std::fputs("Warning: Some FREQ entries contain no comma and may be not in KHz format.\n", stderr);
-    if (!saved.reportPath.empty())
-        std::fprintf(stderr, "The rejected records are listed in %s\n", saved.reportPath.c_str());
-    return ExitProblemsFound;
+    warnLines(source, readProblemsText(read));
+    return writeLog(arguments, table, definitions, options);
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
 // still give them; a check against empty lists would only fail every QSO.
 bool loadCheckLists(ValueLists &lists)
 {
-    const DefinitionsLoad load = loadDefinitions(findTemplateResource(programFolder()), operatorFolder());
+    const DefinitionsLoad load
+        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (load.definitions.modes.empty() || load.definitions.bands.empty()) {
@@ -164,7 +306,8 @@ int check(const CliArguments &arguments)
     if (!readLog(arguments.paths[0], arguments, table, read))
         return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    table.addRowNumbers();
+    if (!table.addRowNumbers())
+        return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
     // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
@@ -189,10 +332,24 @@ const char *usageText()
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
            "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
+           "                     (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
+           "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
+           "                     run the editor's column tools as steps, then write OUT as convert does\n"
+           "                     (--dump: the raw table, tab-separated); apply --list names the steps\n"
+           "  find IN TEXT [--column C] [--match-case] [--whole-cell]\n"
+           "                     the rows Find All lists, tab-separated, \"#\" first\n"
+           "  validate FILE [--profile adif|lotw|eqsl|clublog|pota] [--json]\n"
+           "                     every field against ADIF and the profile's service; one line per\n"
+           "                     finding: row, field, value, error or warning, message\n"
+           "\n"
+           "A FILE of - is standard input (its kind judged by its content) or standard output\n"
+           "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
+           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx (and\n"
+           "                     every other format Quillog writes, by its extension)\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
@@ -200,21 +357,32 @@ const char *usageText()
            "  --no-checks        write every record, without checks and report\n"
            "  --separate-qsos    an empty line after every record\n"
            "  -h, --help         this text\n"
+           "  --version          the program's version\n"
            "\n"
-           "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
+           "Exit status: 0 success, 1 records were rejected by the checks, QSOs failed the check or\n"
+           "validation found errors,\n"
            "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";
 }
 
 int runCommand(const CliArguments &arguments)
 {
-    if (arguments.command == "info")
-        return info(arguments);
-    if (arguments.command == "convert")
-        return convert(arguments);
-    if (arguments.command == "check")
-        return check(arguments);
-    if (arguments.command == "validate")
-        return validate(arguments);
+    // Memory may run out anywhere in a large log; the command then fails cleanly instead of aborting.
+    try {
+        if (arguments.command == "info")
+            return info(arguments);
+        if (arguments.command == "convert")
+            return convert(arguments);
+        if (arguments.command == "check")
+            return check(arguments);
+        if (arguments.command == "apply")
+            return apply(arguments);
+        if (arguments.command == "find")
+            return find(arguments);
+        if (arguments.command == "validate")
+            return validate(arguments);
+    } catch (const std::bad_alloc &) {
+        return fail(notEnoughMemoryMessage);
+    }
     return fail("unknown command " + arguments.command);
 }
 

@@ -93,11 +93,13 @@ int validate(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
         return fail("validate takes one file");
-    const std::string profileName = toLower(arguments.option("--profile", "adif"));
+    const std::string given = arguments.value("--profile");
+    const std::string profileName = given.empty() ? std::string("adif") : toLower(given);
     const ValidationProfile *profile = findValidationProfile(profileName);
     if (profile == nullptr)
         return fail("unknown profile " + profileName + " (profiles: " + profileNames() + ")");
-    const AdifSpecificationLoad specification = loadAdifSpecification(findTemplateResource(programFolder()));
+    const AdifSpecificationLoad specification
+        = loadAdifSpecification(findTemplateResource(programFolder(), operatorFolder()));
     if (!specification.ok)
         return fail(std::string(kTemplatesMissingMessage.substr(0, kTemplatesMissingMessage.find('\n')))
             + " (the validator needs its ADIF tables)");

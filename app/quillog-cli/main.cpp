@@ -2,6 +2,7 @@
 // quillog-cli: the Quillog engine without a window, for batch work and pipelines.
 #include "CliArguments.h"
 #include "Commands.h"
+#include "core/ProgramInfo.h"
 
 #include <cstdio>
 
@@ -11,6 +12,11 @@ int main(int argc, char **argv)
     const CliArguments arguments = parseArguments(argc, argv);
     if (arguments.has("--help")) {
         std::fputs(usageText(), stdout);
+        return ExitSuccess;
+    }
+    if (arguments.has("--version")) {
+        std::printf("quillog-cli %.*s\n", static_cast<int>(quillog::programVersion.size()),
+            quillog::programVersion.data());
         return ExitSuccess;
     }
     if (!arguments.error.empty() || arguments.command.empty()) {

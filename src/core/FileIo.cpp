@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileIo.h"
 
+#include "core/PendingFiles.h"
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -20,27 +24,96 @@ std::string systemError(const std::string &path)
     return path + ": " + std::strerror(errno);
 }
 
+// The system's reason for a failed write, in the operator's words. inFolder: the failure was to make a
+// file in the folder, so a refusal is the folder's.
+std::string plainReason(int error, bool inFolder)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return "The disk is full.";
+    case EFBIG:
+        return "The file is too large for this disk.";
+    case EROFS:
+        return "The disk is read-only.";
+    case EACCES:
+    case EPERM:
+        return inFolder ? "The folder is read-only." : "The file is read-only.";
+    case ENOENT:
+    case ENOTDIR:
+        return "The folder does not exist.";
+    case ENAMETOOLONG:
+        return "The file name is too long.";
+    case EISDIR:
+        return "The path names a folder, not a file.";
+    case EIO:
+        return "The disk reported an error.";
+    case EMFILE:
+    case ENFILE:
+        return "Too many files are open.";
+    default:
+        return std::string(std::strerror(error)) + ".";
+    }
+}
+
+std::string folderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+FileStamp stampOf(const struct stat &info)
+{
+    return { static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+        static_cast<std::int64_t>(info.st_size), static_cast<std::int64_t>(info.st_mtim.tv_sec),
+        static_cast<std::int64_t>(info.st_mtim.tv_nsec) };
+}
+
+// Only the system's manager may give a file away; a group the user belongs to is kept all the same.
+// When neither is allowed the file stays the user's, as any new file would be.
+bool keepOwner(int fd, const struct stat &info)
+{
+    return fchown(fd, info.st_uid, info.st_gid) == 0 || fchown(fd, static_cast<uid_t>(-1), info.st_gid) == 0;
+}
+
+// Flushes a folder's entries, so that a rename in it survives a crash.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 FileBytes readFileBytes(const std::string &path)
 {
     FileBytes result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening a pipe for reading waits for a writer; without blocking it returns at once and is refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.message = systemError(path);
         return result;
     }
     struct stat info {
     };
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.message = S_ISDIR(info.st_mode) ? path + ": is a folder, not a file" : systemError(path);
+    const bool known = fstat(fd, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        result.message = !known     ? systemError(path)
+            : S_ISDIR(info.st_mode) ? path + ": is a folder, not a file"
+                                    : path + ": is not a regular file (a device, a pipe or a socket)";
         ::close(fd);
         return result;
     }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const auto size = static_cast<std::size_t>(info.st_size);
     LargeBuffer buffer(size);
     if (buffer.isNull()) {
-        result.message = path + ": not enough memory to read the file";
+        result.message = notEnoughMemoryMessage;
         ::close(fd);
         return result;
     }
@@ -65,6 +138,44 @@ FileBytes readFileBytes(const std::string &path)
     return result;
 }
 
+std::optional<FileStamp> fileStamp(const std::string &path)
+{
+    struct stat info {
+    };
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return stampOf(info);
+}
+
+bool isSameFile(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    std::error_code errorA, errorB;
+    const auto canonicalA = std::filesystem::weakly_canonical(a, errorA);
+    const auto canonicalB = std::filesystem::weakly_canonical(b, errorB);
+    return !errorA && !errorB && canonicalA == canonicalB;
+}
+
+std::string resolvedPath(const std::string &path)
+{
+    std::string current = path;
+    // As the system does, give up after 40 links (a loop).
+    for (int links = 0; links < 40; ++links) {
+        struct stat info {
+        };
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), target, sizeof target - 1);
+        if (length <= 0)
+            return current;
+        const std::string link(target, static_cast<std::size_t>(length));
+        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+    }
+    return path;
+}
+
 SafeFile::SafeFile(std::string targetPath)
     : m_target(std::move(targetPath))
 {
@@ -78,25 +189,38 @@ SafeFile::~SafeFile()
 bool SafeFile::open()
 {
     abandon();
-    // A file marked read-only stays as it is, even though the folder would let us replace it.
+    m_real = resolvedPath(m_target);
     struct stat existing {
     };
-    if (stat(m_target.c_str(), &existing) == 0
-        && ((existing.st_mode & 0222) == 0 || ::access(m_target.c_str(), W_OK) != 0)) {
-        errno = EACCES;
-        return fail("cannot replace the read-only file");
+    const bool exists = ::stat(m_real.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        errno = EISDIR;
+        return fail("cannot replace the folder", "The path names a folder, not a file.");
     }
-    std::string pattern = m_target + ".XXXXXX";
+    // Devices, pipes and sockets are no logs: writing "beside" them would replace them.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        errno = EINVAL;
+        return fail(
+            "cannot replace the special file", "The path names a device, a pipe or a socket, not a file.");
+    }
+    // A file marked read-only stays as it is, even though the folder would let us replace it.
+    if (exists && ((existing.st_mode & 0222) == 0 || ::access(m_real.c_str(), W_OK) != 0)) {
+        errno = EACCES;
+        return fail("cannot replace the read-only file", "The file is read-only.");
+    }
+    // A short name: the target's own name may already be as long as a name can be.
+    std::string pattern = folderOf(m_real) + "/.quillog-XXXXXX";
     m_fd = mkstemp(pattern.data());
     if (m_fd < 0)
-        return fail("cannot create a file beside");
+        return fail("cannot create a file beside", plainReason(errno, true));
     m_temporary = pattern;
-    // The new file takes over the permissions of the file it replaces, or the usual ones of a new file.
-    struct stat info {
-    };
+    m_pendingSlot = pendingFiles::remember(m_temporary.c_str());
+    // The new file takes over the owner, group and permissions of the file it replaces, or the usual
+    // permissions of a new file. Ownership first: a change of owner clears the set-id bits.
     mode_t mode = 0666;
-    if (stat(m_target.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
+    if (exists) {
+        keepOwner(m_fd, existing);
+        mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
@@ -114,8 +238,10 @@ bool SafeFile::write(std::string_view bytes)
         const ssize_t done = ::write(m_fd, bytes.data(), bytes.size());
         if (done < 0 && errno == EINTR)
             continue;
+        if (done == 0)
+            errno = ENOSPC;
         if (done <= 0)
-            return fail("cannot write");
+            return fail("cannot write", plainReason(errno, false));
         bytes.remove_prefix(static_cast<std::size_t>(done));
     }
     return true;
@@ -126,13 +252,19 @@ bool SafeFile::commit()
     if (m_fd < 0)
         return false;
     if (fsync(m_fd) != 0)
-        return fail("cannot flush");
+        return fail("cannot flush", plainReason(errno, false));
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0)
-        return fail("cannot close");
-    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0)
-        return fail("cannot replace");
+        return fail("cannot close", plainReason(errno, false));
+    if (m_expected && fileStamp(m_real) != m_expected) {
+        errno = ESTALE;
+        return fail("cannot replace the changed file", "The file has changed on disk since it was read.");
+    }
+    if (std::rename(m_temporary.c_str(), m_real.c_str()) != 0)
+        return fail("cannot replace", plainReason(errno, true));
+    pendingFiles::forget(std::exchange(m_pendingSlot, -1));
     m_temporary.clear();
+    syncFolder(folderOf(m_real));
     return true;
 }
 
@@ -144,11 +276,13 @@ void SafeFile::abandon()
         ::unlink(m_temporary.c_str());
         m_temporary.clear();
     }
+    pendingFiles::forget(std::exchange(m_pendingSlot, -1));
 }
 
-bool SafeFile::fail(const char *what)
+bool SafeFile::fail(const char *what, std::string reason)
 {
     m_error = std::string(what) + " " + m_target + ": " + std::strerror(errno);
+    m_reason = reason.empty() ? plainReason(errno, false) : std::move(reason);
     abandon();
     return false;
 }

@@ -287,13 +287,15 @@ void LogTable::numberRows()
         setText(row, 0, std::to_string(row));
 }
 
-void LogTable::addRowNumbers()
+bool LogTable::addRowNumbers()
 {
     if (m_fixedColumns == 0) {
-        insertColumn("#", 0);
+        if (insertColumn("#", 0) != 0)
+            return false;
         setFixedColumnCount(1);
     }
     numberRows();
+    return true;
 }
 
 SortComparison LogTable::comparisonForHeader(std::string_view header)

@@ -58,6 +58,9 @@ public:
     /// Grow with empty cells or drop the last rows / columns; false when memory runs out.
     bool setRowCount(int rows);
     bool setColumnCount(int columns);
+    /// Makes room for this many columns without adding any, so that inserting them later does not move
+    /// every row; false when memory runs out.
+    bool reserveColumns(int columns);
     void setFixedRowCount(int rows);
     void setFixedColumnCount(int columns);
 
@@ -87,8 +90,8 @@ public:
     /// Writes each row's number into column 0.
     void numberRows();
     /// Gives a freshly read log its fixed "#" column of row numbers (inserted when there is no fixed
-    /// column yet) and numbers the rows.
-    void addRowNumbers();
+    /// column yet) and numbers the rows; false when there is no memory for the column.
+    bool addRowNumbers();
 
     /// Reorders the QSO rows by the column; the comparison follows the column's header. The requested
     /// direction applies only when the column is the one last sorted; otherwise the sort ascends.
@@ -141,7 +144,6 @@ private:
         return m_rows[static_cast<std::size_t>(row)].cells[column];
     }
     bool makeRow(Row &row);
-    bool reserveColumns(int columns);
     void maybeCompact();
     void compact();
     template <typename Key, typename Less> std::vector<int> sortRows(Key keyOf, Less less);

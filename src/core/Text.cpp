@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -105,6 +106,23 @@ std::string_view afterSign(std::string_view text, bool &negative)
     return text.substr(i);
 }
 
+// For a number too large or too small for a double: true when it is too small (its decimal exponent is
+// negative), so it reads as 0 rather than as the largest double.
+bool isBelowRange(std::string_view number)
+{
+    const std::size_t exponentAt = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos)
+        return true;
+    const long long magnitude = firstDigit < point ? static_cast<long long>(point - firstDigit) - 1
+                                                   : -static_cast<long long>(firstDigit - point);
+    const long long exponent
+        = exponentAt == std::string_view::npos ? 0 : leadingInteger(number.substr(exponentAt + 1));
+    return exponent < -magnitude;
+}
+
 } // namespace
 
 double leadingNumber(std::string_view text)
@@ -118,9 +136,10 @@ double leadingNumber(std::string_view text)
         return 0.0;
     double value = 0.0;
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    (void)end;
     if (error == std::errc::result_out_of_range)
-        value = std::numeric_limits<double>::max();
+        value = isBelowRange(rest.substr(0, static_cast<std::size_t>(end - rest.data())))
+            ? 0.0
+            : std::numeric_limits<double>::max();
     else if (error != std::errc())
         value = 0.0;
     return negative ? -value : value;

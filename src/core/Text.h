@@ -42,6 +42,7 @@ bool containsIgnoreCase(std::string_view haystack, std::string_view needle);
 
 /// Reads a number the way a leading-number conversion does: optional blanks and sign, then the digits
 /// (with a decimal point and exponent) up to the first character that does not belong; 0 when none.
+/// A number too large for a double reads as the largest double, one too small as 0.
 double leadingNumber(std::string_view text);
 /// The integer form of leadingNumber(): blanks, sign and digits; saturates instead of overflowing.
 long long leadingInteger(std::string_view text);

@@ -76,8 +76,11 @@ DefinitionsLoad loadDefinitions(
     return load;
 }
 
-std::string findTemplateResource(const std::string &programFolder)
+std::string findTemplateResource(const std::string &programFolder, const std::string &dataFolder)
 {
+    if (const std::string own = pathInFolder(dataFolder, kTemplateFileName);
+        !dataFolder.empty() && isFile(own))
+        return own;
     const std::string beside = pathInFolder(programFolder, kTemplateFileName);
     if (isFile(beside))
         return beside;

@@ -42,9 +42,11 @@ DefinitionsLoad loadDefinitions(const std::string &templatePath, const std::stri
 DefinitionsLoad loadDefinitions(
     const std::string &templatePath, const std::string &dataFolder, Definitions previous);
 
-/// Where the template resource is: beside the executable, else ../share/quillog/ from it. When neither
-/// exists, the path beside the executable (whose load then reports the missing file).
-std::string findTemplateResource(const std::string &programFolder);
+/// Where the template resource is: the operator's own copy in dataFolder (written by
+/// quillog-update-templates from a newer ADIF release) when there is one, else beside the executable,
+/// else ../share/quillog/ from it. When none exists, the path beside the executable (whose load then
+/// reports the missing file).
+std::string findTemplateResource(const std::string &programFolder, const std::string &dataFolder);
 
 /// Adds the type map lines ("FIELD=letter") of the resource to the map; a later line for a name replaces
 /// an earlier one, lines without "=" or without a letter are skipped.

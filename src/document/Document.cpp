@@ -3,6 +3,7 @@
 
 #include "check/InvalidQsoNavigation.h"
 #include "check/LogCheck.h"
+#include "core/FileIo.h"
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "document/Host.h"
@@ -26,6 +27,9 @@ constexpr const char *busyMessage = "Current thread is still running.\nPlease wa
 constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
+constexpr const char *stoppedBeforeRecordsMessage = "Reading was stopped before any QSO was read.";
+constexpr const char *changedOnDiskQuestion
+    = "The file has changed on disk since it was opened. Overwrite it?";
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
       "column names (CALL, QSO_DATE, etc).";
@@ -74,8 +78,8 @@ void Document::reloadSettings()
 
 void Document::reloadDefinitions()
 {
-    DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(m_programFolder), m_dataFolder, std::move(m_definitions));
+    DefinitionsLoad load = loadDefinitions(
+        findTemplateResource(m_programFolder, m_dataFolder), m_dataFolder, std::move(m_definitions));
     m_definitions = std::move(load.definitions);
     if (!load.ok)
         m_host.message(BoxKind::Error, load.message);
@@ -98,6 +102,16 @@ bool Document::refuseWhenBusy()
     return true;
 }
 
+bool Document::runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work)
+{
+    if (refuseWhenBusy())
+        return false;
+    const std::string failure = runInSlot(slot, work);
+    if (!failure.empty())
+        reportWorkerFailure(what, failure);
+    return failure.empty();
+}
+
 std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work)
 {
     // Nothing a worker throws may cross into the host's thread: it becomes the caller's message.
@@ -107,7 +121,7 @@ std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progre
         try {
             work(progress);
         } catch (const std::bad_alloc &) {
-            failure = "not enough memory";
+            failure = notEnoughMemoryMessage;
         } catch (const std::exception &error) {
             failure = error.what();
         } catch (...) {
@@ -120,7 +134,9 @@ std::string Document::runInSlot(WorkerSlot slot, const std::function<void(Progre
 
 void Document::reportWorkerFailure(const std::string &what, const std::string &failure)
 {
-    m_host.message(BoxKind::Error, what + " failed: " + failure + ".\nThe log was left as it was.");
+    // Running out of memory is said in the same words by every command.
+    const std::string text = failure == notEnoughMemoryMessage ? failure : what + " failed: " + failure + ".";
+    m_host.message(BoxKind::Error, text + "\nThe log was left as it was.");
     m_host.statusChanged(0, "Ready");
 }
 
@@ -252,6 +268,8 @@ void Document::load(LoadKind kind)
     LogTable fresh;
     const int rows = m_table.rowCount(), columns = m_table.columnCount();
     ReadResult result;
+    // Taken before the read: a change made while it runs counts as a change since it was opened.
+    const std::optional<FileStamp> stamp = fileStamp(m_currentPath);
     const std::string failure = runInSlot(
         kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
             if (kind == LoadKind::Merge)
@@ -271,17 +289,25 @@ void Document::load(LoadKind kind)
     }
     if (result.ok && kind != LoadKind::Merge)
         m_table = std::move(fresh);
+    if (result.ok && kind == LoadKind::Replace) {
+        m_diskPath = m_currentPath;
+        m_diskStamp = stamp;
+    }
     finishLoad(result, kind);
 }
 
 void Document::finishLoad(const ReadResult &result, LoadKind kind)
 {
-    if (result.ok) {
-        m_table.addRowNumbers();
+    const bool numbered = result.ok && m_table.addRowNumbers();
+    if (numbered) {
         m_logOpen = true;
         m_invalidFound = false;
     } else {
-        m_host.message(BoxKind::Warning, result.message);
+        // A log read whose row numbers found no memory is no more use than one not read.
+        m_host.message(BoxKind::Warning,
+            result.ok            ? notEnoughMemoryMessage
+                : result.stopped ? stoppedBeforeRecordsMessage
+                                 : result.message);
         if (kind != LoadKind::Merge)
             clearLog();
     }
@@ -294,12 +320,16 @@ void Document::finishLoad(const ReadResult &result, LoadKind kind)
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
     // for a name.
     m_needsNewName = kind != LoadKind::Replace || result.stopped;
-    if (result.ok && result.stopped) {
+    if (!numbered)
+        return;
+    if (result.stopped) {
         m_host.message(BoxKind::Warning,
             "Reading was stopped after " + std::to_string(result.recordsRead) + " of "
                 + std::to_string(result.records)
                 + " QSOs.\nSaving will ask for a new file name, so that the file is not overwritten.");
     }
+    if (const std::string problems = readProblemsText(result); !problems.empty())
+        m_host.message(BoxKind::Warning, problems);
 }
 
 void Document::clearLog()
@@ -363,7 +393,9 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         return false;
 
     reloadDefinitions();
-    const SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    SaveOptions options = saveOptionsFor(m_settings, selectionOnly);
+    if (!mayOverwrite(path, options))
+        return false;
     const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
     const LogWriter &writer = *formatForSavePath(path).writer;
     SaveResult result;
@@ -386,12 +418,40 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         }
         m_journal.markSaved();
     }
+    rememberDiskFile(path);
     reportSave(result, writer.reportsFrequencyWarning());
     return true;
 }
 
+// The file a save would replace was changed by another program since it was read (a logger still
+// appending to it): its newer QSOs would be lost, so the operator decides. Otherwise the save itself
+// makes sure nothing changes it in the meantime.
+bool Document::mayOverwrite(const std::string &path, SaveOptions &options)
+{
+    if (!m_diskStamp || !isSameFile(path, m_diskPath))
+        return true;
+    const std::optional<FileStamp> now = fileStamp(path);
+    if (!now)
+        return true; // deleted meanwhile: nothing on disk to lose
+    if (*now == *m_diskStamp) {
+        options.unchangedSince = now;
+        return true;
+    }
+    return m_host.message(BoxKind::Question, changedOnDiskQuestion, BoxButtons::YesNo) == Answer::Yes;
+}
+
+void Document::rememberDiskFile(const std::string &path)
+{
+    if (path == m_currentPath || (m_diskStamp && isSameFile(path, m_diskPath))) {
+        m_diskPath = path;
+        m_diskStamp = fileStamp(path);
+    }
+}
+
 void Document::reportSave(const SaveResult &result, bool frequencyWarning)
 {
+    if (const std::string dropped = droppedCharactersText(result); !dropped.empty())
+        m_host.message(BoxKind::Warning, dropped);
     if (result.errors.empty())
         return;
     const Answer answer

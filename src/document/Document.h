@@ -83,6 +83,11 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
+    bool refuseWhenBusy();
+    /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
+    /// the busy message while another worker runs, and after an error box naming `what` when it threw.
+    bool runTool(WorkerSlot slot, const std::string &what, const std::function<void(Progress &)> &work);
 
     // What the menus enable.
     bool canReload() const { return m_logOpen && !m_needsNewName; }
@@ -94,7 +99,6 @@ public:
 private:
     enum class LoadKind { Replace, Merge, Import };
 
-    bool refuseWhenBusy();
     /// Runs work in the slot; returns what the worker threw, as text (empty when it finished).
     std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     /// The error box after a worker threw: what failed and why; the log stays as it was.
@@ -109,6 +113,8 @@ private:
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
+    bool mayOverwrite(const std::string &path, SaveOptions &options);
+    void rememberDiskFile(const std::string &path);
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
@@ -125,6 +131,10 @@ private:
     RecentFiles m_recent;
     std::string m_currentPath;
     std::string m_previousPath;
+    // The file the table was last read from or saved to, as it was then: a save over it asks first
+    // when another program has changed it since.
+    std::string m_diskPath;
+    std::optional<FileStamp> m_diskStamp;
     LogFileType m_fileType = LogFileType::TypeUnrecognised;
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};

@@ -10,7 +10,8 @@ std::optional<ValidationReport> Document::validate(const ValidationProfile &prof
 {
     if (!m_logOpen || refuseWhenBusy())
         return std::nullopt;
-    const AdifSpecificationLoad tables = loadAdifSpecification(findTemplateResource(m_programFolder));
+    const AdifSpecificationLoad tables
+        = loadAdifSpecification(findTemplateResource(m_programFolder, m_dataFolder));
     if (!tables.ok) {
         m_host.message(BoxKind::Error, std::string(kTemplatesMissingMessage));
         return std::nullopt;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/MessageKind.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,7 +13,6 @@ namespace quillog
 
 class Progress;
 
-enum class BoxKind { Information, Warning, Error, Question };
 enum class BoxButtons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 

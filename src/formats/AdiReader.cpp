@@ -128,13 +128,16 @@ ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
     result.recordsRead = filled.records;
     result.stopped = filled.records < collected.records;
     result.characterLengthRecoveries = filled.characterLengthRecoveries;
+    result.truncatedValues = collected.truncatedValues;
+    result.skippedTags = collected.skippedTags;
+    result.emptyRecords = collected.emptyRecords;
     return result;
 }
 
 ReadResult tooLarge()
 {
     ReadResult result;
-    result.detail = "not enough memory for the log";
+    result.message = notEnoughMemoryMessage;
     return result;
 }
 
@@ -161,7 +164,9 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
         return tooLarge();
     table.deleteAllQsoRows();
     table.setFixedColumnCount(0);
-    if (!table.setColumnCount(fields) || !table.setRowCount(collected.records + 1))
+    // Room for the row-number column the editor and the check put in front.
+    if (!table.reserveColumns(fields + 1) || !table.setColumnCount(fields)
+        || !table.setRowCount(collected.records + 1))
         return tooLarge();
     table.setFixedRowCount(1);
     for (int column = 0; column < fields; ++column)

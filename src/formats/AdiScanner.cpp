@@ -3,6 +3,7 @@
 
 #include "core/Text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillog
@@ -35,25 +36,28 @@ bool isContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
 }
 
-bool endsValue(std::string_view text, std::size_t pos)
-{
-    if (pos >= text.size())
-        return true;
-    const char c = text[pos];
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '<';
-}
-
-// The end of count UTF-8 characters from start, not beyond limit.
+// The end of count UTF-8 characters from start, not beyond limit; npos when the text ends first. A
+// character is a byte and at most three continuation bytes.
 std::size_t skipCharacters(
     std::string_view text, std::size_t start, unsigned long long count, std::size_t limit)
 {
     std::size_t pos = start;
-    for (unsigned long long i = 0; i < count && pos < limit; ++i) {
+    for (unsigned long long i = 0; i < count; ++i) {
+        if (pos >= limit)
+            return std::string_view::npos;
+        const std::size_t last = std::min(limit, pos + 4);
         ++pos;
-        while (pos < limit && isContinuationByte(text[pos]))
+        while (pos < last && isContinuationByte(text[pos]))
             ++pos;
     }
     return pos;
+}
+
+// Just after the ">" that closes the tag starting at at; npos when another "<" or the end comes first.
+std::size_t tagEnd(std::string_view text, std::size_t at)
+{
+    const std::size_t close = text.find_first_of("<>", at + 1);
+    return close == std::string_view::npos || text[close] == '<' ? std::string_view::npos : close + 1;
 }
 
 } // namespace
@@ -63,8 +67,9 @@ std::size_t findAdiTag(std::string_view text, std::string_view name, std::size_t
     for (const char *p = findByte(text, from, '<'); p != nullptr; p = findByte(text, from, '<')) {
         const std::size_t at = static_cast<std::size_t>(p - text.data());
         const std::size_t close = at + 1 + name.size();
-        if (close < text.size() && text[close] == '>'
-            && equalsIgnoreCase(text.substr(at + 1, name.size()), name))
+        if (close < text.size() && (text[close] == '>' || text[close] == ':')
+            && equalsIgnoreCase(text.substr(at + 1, name.size()), name)
+            && (text[close] == '>' || tagEnd(text, at) != std::string_view::npos))
             return at;
         from = at + 1;
     }
@@ -77,7 +82,7 @@ std::size_t adiRecordsStart(std::string_view text)
     if (header == std::string_view::npos)
         return 0;
     const std::size_t record = findAdiTag(text.substr(0, header), "EOR");
-    return record == std::string_view::npos ? header + 5 : 0;
+    return record == std::string_view::npos ? tagEnd(text, header) : 0;
 }
 
 std::size_t AdiScanner::nextEndOfRecord(std::size_t from)
@@ -89,22 +94,45 @@ std::size_t AdiScanner::nextEndOfRecord(std::size_t from)
     return m_endOfRecord == std::string_view::npos ? m_text.size() : m_endOfRecord;
 }
 
+bool AdiScanner::endsCleanly(std::size_t pos) const
+{
+    while (pos < m_text.size() && isBlank(m_text[pos]))
+        ++pos;
+    return pos >= m_text.size() || m_text[pos] == '<';
+}
+
 std::string_view AdiScanner::takeValue(std::size_t start, unsigned long long length)
 {
-    const std::size_t limit = nextEndOfRecord(start);
-    const std::size_t available = limit - start;
-    const std::size_t bytes = length < available ? static_cast<std::size_t>(length) : available;
-    std::size_t end = start + bytes;
-    // Some programs count a UTF-8 value's length in characters. When the byte count stops inside a
-    // character and the character count stops cleanly before a separator, the characters were meant.
-    if (bytes == length && end < limit && isContinuationByte(m_text[end])) {
-        const std::size_t byCharacters = skipCharacters(m_text, start, length, limit);
-        if (endsValue(m_text, byCharacters)) {
-            end = byCharacters;
-            ++m_recoveries;
-        }
+    const std::size_t size = m_text.size();
+    const std::size_t endOfRecord = nextEndOfRecord(start);
+    if (length > size - start) {
+        // A length that runs past the end of the text is wrong, unless this is the last value and the
+        // file was cut short: then the value keeps what there is.
+        if (endOfRecord == size)
+            ++m_truncated;
+        return m_text.substr(start, endOfRecord - start);
     }
-    return m_text.substr(start, end - start);
+    const std::size_t byBytes = start + static_cast<std::size_t>(length);
+    if (endsCleanly(byBytes))
+        return m_text.substr(start, byBytes - start);
+    // Some programs count a UTF-8 value's length in characters. A character reading that stops where a
+    // value ends is what was meant. It is not sought past the record, which bounds the work to what
+    // the value then consumes.
+    const std::size_t byCharacters = skipCharacters(m_text, start, length, endOfRecord);
+    if (byCharacters != std::string_view::npos && byCharacters != byBytes && endsCleanly(byCharacters)) {
+        ++m_recoveries;
+        return m_text.substr(start, byCharacters - start);
+    }
+    // A wrong length: the value does not run into the next record.
+    return m_text.substr(start, std::min(byBytes, endOfRecord) - start);
+}
+
+AdiScanner::Token AdiScanner::endRecord()
+{
+    if (m_fieldsInRecord == 0)
+        ++m_emptyRecords;
+    m_fieldsInRecord = 0;
+    return Token::EndOfRecord;
 }
 
 AdiScanner::Token AdiScanner::next(AdiField &field)
@@ -117,19 +145,20 @@ AdiScanner::Token AdiScanner::next(AdiField &field)
         if (pos >= m_text.size())
             break;
         const std::string_view name = m_text.substr(tag + 1, pos - tag - 1);
-        if (m_text[pos] == '<' || !isFieldName(name)) {
-            m_pos = m_text[pos] == '<' ? pos : tag + 1;
+        if (m_text[pos] == '<') {
+            m_pos = pos; // a "<" in free text
             continue;
         }
         if (m_text[pos] == '>') {
             m_pos = pos + 1;
             if (equalsIgnoreCase(name, "EOR"))
-                return Token::EndOfRecord;
+                return endRecord();
             continue;
         }
-        // The length: blanks, then every digit (no limit of four), saturating far beyond any file.
+        // "<" NAME ":" LENGTH [":" TYPE] ">": the length after blanks or tabs, every digit of it (no
+        // limit of four), saturating far beyond any file.
         std::size_t cursor = pos + 1;
-        while (cursor < m_text.size() && m_text[cursor] == ' ')
+        while (cursor < m_text.size() && (m_text[cursor] == ' ' || m_text[cursor] == '\t'))
             ++cursor;
         unsigned long long length = 0;
         for (; cursor < m_text.size() && isDigit(m_text[cursor]); ++cursor)
@@ -138,8 +167,17 @@ AdiScanner::Token AdiScanner::next(AdiField &field)
         std::size_t close = cursor;
         while (close < m_text.size() && m_text[close] != '>' && m_text[close] != '<')
             ++close;
-        if (close >= m_text.size() || m_text[close] == '<') {
-            m_pos = close; // a tag without ">" names no field
+        if (close >= m_text.size() || m_text[close] == '<' || !isFieldName(name)) {
+            // A tag without ">" or with a name no field can have: nothing of it can be trusted.
+            ++m_skippedTags;
+            m_pos = close < m_text.size() && m_text[close] == '>' ? close + 1 : close;
+            continue;
+        }
+        // The markers keep their meaning when written with a length.
+        if (equalsIgnoreCase(name, "EOR") || equalsIgnoreCase(name, "EOH")) {
+            m_pos = close + 1;
+            if (equalsIgnoreCase(name, "EOR"))
+                return endRecord();
             continue;
         }
         const std::string_view rest = m_text.substr(cursor, close - cursor);
@@ -149,6 +187,7 @@ AdiScanner::Token AdiScanner::next(AdiField &field)
             = typeColon == std::string_view::npos ? std::string_view {} : trimmed(rest.substr(typeColon + 1));
         field.value = takeValue(close + 1, length);
         m_pos = close + 1 + field.value.size();
+        ++m_fieldsInRecord;
         return Token::Field;
     }
     m_pos = m_text.size();

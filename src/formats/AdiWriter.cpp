@@ -55,9 +55,9 @@ void AdiFormat::appendHeader(
     std::string &out, const SaveOptions &options, const SaveDefinitions &definitions) const
 {
     out += "File generated on " + adiTimestamp(definitions.now.value_or(std::time(nullptr))) + "\r\n";
-    out += "ADIF Export from Quillog v[3.7]\r\n";
+    out += "ADIF Export from Quillog v[" + std::string(programVersion) + "]\r\n";
     out += "Written by Quillog, the ADIF log editor for radio amateurs\r\n";
-    out += std::string(programHomePage) + "\r\n";
+    out += "Quillog is free software under the " + std::string(programLicence) + "\r\n";
     const std::string_view programId = definitions.programId.empty() ? programName : definitions.programId;
     appendHeaderField(out, "ADIF_VER", definitions.adifVersion, options.lowerCase);
     appendHeaderField(out, "PROGRAMID", programId, options.lowerCase);

@@ -107,6 +107,14 @@ ReadResult failure(std::string detail, bool stopped = false)
     return result;
 }
 
+// A log whose table would not fit: said in the words of every command, not as "no entries".
+ReadResult outOfMemory()
+{
+    ReadResult result;
+    result.message = notEnoughMemoryMessage;
+    return result;
+}
+
 } // namespace
 
 ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
@@ -119,11 +127,13 @@ ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 
     if (!tableFitsFile(
             static_cast<std::uint64_t>(collected.records) + 1, collected.newNames.size(), bytes.size()))
-        return failure("not enough memory for the log");
+        return outOfMemory();
     const int fields = static_cast<int>(collected.newNames.size());
     LogTable filled;
-    if (!filled.setColumnCount(fields) || !filled.setRowCount(collected.records + 1))
-        return failure("not enough memory for the log");
+    // Room for the row-number column the editor puts in front.
+    if (!filled.reserveColumns(fields + 1) || !filled.setColumnCount(fields)
+        || !filled.setRowCount(collected.records + 1))
+        return outOfMemory();
     filled.setFixedRowCount(1);
     filled.setFixedColumnCount(0);
     for (int column = 0; column < fields; ++column)

@@ -168,6 +168,22 @@ std::string utf8FromCell(std::string_view text)
     return out;
 }
 
+std::size_t unwritableXmlCharacters(std::string_view text)
+{
+    std::string converted;
+    if (!isValidUtf8(text)) {
+        converted = utf8FromCell(text);
+        text = converted;
+    }
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = sequenceLength(text, i);
+        count += isXmlCharacter(text, i, length) ? 0u : 1u;
+        i += length;
+    }
+    return count;
+}
+
 void appendXmlText(std::string &out, std::string_view text, bool attribute)
 {
     std::string converted;

@@ -19,6 +19,10 @@ std::string utf8FromCell(std::string_view text);
 /// left out.
 void appendXmlText(std::string &out, std::string_view text, bool attribute);
 
+/// How many characters of the cell text appendXmlText() leaves out (control characters other than tab,
+/// line feed and CR; U+FFFE and U+FFFF).
+std::size_t unwritableXmlCharacters(std::string_view text);
+
 /// True when the raw text of a value needs decodeXmlText(): it holds a reference, markup or a CR.
 bool needsXmlDecoding(std::string_view raw);
 

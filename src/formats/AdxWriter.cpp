@@ -154,6 +154,14 @@ void AdxFormat::appendRecord(
     out += options.lowerCase ? "  </record>" : "  </RECORD>";
 }
 
+std::size_t AdxFormat::unwritableCharacters(const std::vector<PreparedField> &fields) const
+{
+    std::size_t count = 0;
+    for (const PreparedField &field : fields)
+        count += unwritableXmlCharacters(field.value);
+    return count;
+}
+
 void AdxFormat::appendFooter(std::string &out, const SaveOptions &options) const
 {
     out += options.lowerCase ? "</records>\r\n</adx>\r\n" : "</RECORDS>\r\n</ADX>\r\n";

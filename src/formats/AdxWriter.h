@@ -22,6 +22,7 @@ public:
         const SaveOptions &options) const override;
     void appendFooter(std::string &out, const SaveOptions &options) const override;
     bool reportsFrequencyWarning() const override { return false; }
+    std::size_t unwritableCharacters(const std::vector<PreparedField> &fields) const override;
 };
 
 /// Writes every QSO row of the table as an ADX file (selectionOnly is ignored); see saveLog().

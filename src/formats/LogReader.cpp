@@ -23,6 +23,11 @@ ReadResult LogReader::readFileWith(
     Utf8Copy copy = wideSource ? makeUtf8Copy(path) : Utf8Copy(path, false);
     FileBytes file = readFileBytes(copy.path());
     copy.remove();
+    if (!file.ok && file.message == notEnoughMemoryMessage) {
+        ReadResult result = failed();
+        result.message = notEnoughMemoryMessage;
+        return result;
+    }
     if (!file.ok)
         return failed(file.message);
     if (file.bytes.size() == 0)
@@ -44,6 +49,24 @@ ReadResult LogReader::failed(std::string detail, bool stopped) const
     result.message = failureText();
     result.detail = std::move(detail);
     return result;
+}
+
+std::string readProblemsText(const ReadResult &result)
+{
+    std::string text;
+    const auto add = [&](int count, const char *one, const char *many) {
+        if (count == 1)
+            text += std::string(one) + "\n";
+        else if (count > 1)
+            text += std::to_string(count) + " " + many + "\n";
+    };
+    add(result.truncatedValues, "One value is cut short by the end of the file.",
+        "values are cut short by the end of the file.");
+    add(result.skippedTags, "One tag could not be read and was skipped.",
+        "tags could not be read and were skipped.");
+    add(result.emptyRecords, "One record without any field was skipped.",
+        "records without any field were skipped.");
+    return text;
 }
 
 } // namespace quillog

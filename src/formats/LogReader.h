@@ -33,11 +33,22 @@ struct ReadResult {
     int recordsRead = 0;
     /// Values whose length was counted in characters rather than bytes (ADI only).
     int characterLengthRecoveries = 0;
+    /// Values the end of the file cut short of their declared length; they keep what there was (ADI only).
+    int truncatedValues = 0;
+    /// Tags that could not be read and were skipped: no ">", a blank or control character in the name
+    /// (ADI only).
+    int skippedTags = 0;
+    /// End-of-record tags that closed no field; they give no row (ADI only).
+    int emptyRecords = 0;
     /// On failure: the warning the program shows, in the words of the format that failed.
     std::string message;
     /// On failure, when known: what went wrong underneath (an unreadable or empty file, no memory).
     std::string detail;
 };
+
+/// What the operator should hear about a read that needed repairs or skipped something: one sentence per
+/// kind, each ending in a line feed; empty when the file was read as it stands.
+std::string readProblemsText(const ReadResult &result);
 
 /// One file format that can fill the log table. A reader is stateless: one object serves every read.
 class LogReader

@@ -16,16 +16,24 @@ namespace
 
 constexpr std::size_t flushSize = 4u << 20;
 
-bool writeReport(const std::string &path, const std::vector<std::string> &errors)
+// Writes the rejected records; returns why it could not, empty when it could.
+std::string writeReport(const std::string &path, const std::vector<std::string> &errors)
 {
     SafeFile file(path);
     if (!file.open())
-        return false;
-    for (const std::string &error : errors) {
-        if (!file.write(error) || !file.write("\r\n"))
-            return false;
-    }
-    return file.commit();
+        return file.reason();
+    std::string text;
+    for (const std::string &error : errors)
+        text += error + "\r\n";
+    if (!file.write(text) || !file.commit())
+        return file.reason();
+    return {};
+}
+
+SaveResult &failed(SaveResult &result, const SafeFile &file)
+{
+    result.message = std::string(fileInUseMessage) + "\n" + file.reason();
+    return result;
 }
 
 } // namespace
@@ -35,10 +43,10 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
 {
     SaveResult result;
     SafeFile file(path);
-    if (!file.open()) {
-        result.message = fileInUseMessage;
-        return result;
-    }
+    if (options.unchangedSince)
+        file.requireUnchanged(*options.unchangedSince);
+    if (!file.open())
+        return failed(result, file);
     const SavePlan plan = makeSavePlan(table, options, definitions.typeMap);
     const RecordChecks checks(plan, definitions.modes, definitions.bands);
     RecordPreparer preparer(plan, options);
@@ -64,27 +72,34 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
             result.errors.push_back(std::string(failed) + record);
             continue;
         }
+        result.droppedCharacters += format.unwritableCharacters(fields);
         out += record;
         out += options.separateQsos ? "\r\n\r\n" : "\r\n";
         ++result.written;
         if (out.size() >= flushSize) {
-            if (!file.write(out)) {
-                result.message = file.errorText();
-                return result;
-            }
+            if (!file.write(out))
+                return failed(result, file);
             out.clear();
         }
     }
     format.appendFooter(out, options);
-    if (!file.write(out) || !file.commit()) {
-        result.message = file.errorText();
-        return result;
+    if (!file.write(out))
+        return failed(result, file);
+    // Once the file is replaced, the rejected records exist only in the report: it comes first.
+    if (!result.errors.empty()) {
+        const std::string reportPath = path + ".log";
+        if (const std::string why = writeReport(reportPath, result.errors); !why.empty()) {
+            result.message = "The rejected QSOs cannot be listed in " + reportPath + ".\n" + why
+                + "\nThe log was not saved, so that they are not lost.";
+            return result;
+        }
+        result.reportPath = reportPath;
     }
+    if (!file.commit())
+        return failed(result, file);
     progress.setPercent(100);
     result.ok = true;
     result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
-    if (!result.errors.empty() && writeReport(path + ".log", result.errors))
-        result.reportPath = path + ".log";
     return result;
 }
 

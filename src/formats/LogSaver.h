@@ -27,10 +27,14 @@ public:
     virtual void appendRecord(
         std::string &out, const std::vector<PreparedField> &fields, const SaveOptions &options) const = 0;
     virtual void appendFooter(std::string &out, const SaveOptions &options) const = 0;
+    /// How many characters of the fields the layout cannot carry and leaves out.
+    virtual std::size_t unwritableCharacters(const std::vector<PreparedField> &) const { return 0; }
 };
 
-/// Writes the table in the given format through a new file that replaces path only when complete,
-/// then, when records were rejected, the ".log" report beside it.
+/// Writes the table in the given format through a new file that replaces path only when complete.
+/// When records were rejected, the ".log" report beside it is written first: a report that cannot be
+/// written fails the save and leaves the previous file in place, as the rejected records would
+/// otherwise exist nowhere. Every failure's message begins with fileInUseMessage and gives the reason.
 SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
     const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress);
 

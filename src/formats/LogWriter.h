@@ -19,9 +19,14 @@ struct SaveResult {
     /// The rejected records: each a check heading followed by the record's text.
     std::vector<std::string> errors;
     bool frequencyWithoutSeparator = false;
+    /// Characters of the written records that the format cannot carry and left out.
+    std::size_t droppedCharacters = 0;
     std::string reportPath; ///< the ".log" file, empty when none was written
     std::string message; ///< why the save failed
 };
+
+/// What the operator must hear about characters the format left out; empty when there were none.
+std::string droppedCharactersText(const SaveResult &result);
 
 /// One file format that the table can be saved in. A writer is stateless: one object serves every save.
 class LogWriter

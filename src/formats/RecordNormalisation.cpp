@@ -3,7 +3,7 @@
 
 #include "core/Text.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace quillog
 {
@@ -32,6 +32,23 @@ bool holdsNumber(std::string_view value)
 
 } // namespace
 
+std::string formatMegahertz(double megahertz, bool commaFrequency)
+{
+    // to_chars, unlike printf, keeps the point whatever locale the window has set.
+    char digits[400]; // the largest double has 309 digits before the point
+    const auto written
+        = std::to_chars(digits, digits + sizeof digits, megahertz, std::chars_format::fixed, 6);
+    std::string text(digits, written.ec == std::errc() ? written.ptr : digits);
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
+        while (text.size() - point > 4 && text.back() == '0')
+            text.pop_back();
+        if (commaFrequency)
+            text[point] = ',';
+    }
+    return text;
+}
+
 NormalisedFrequency normaliseFrequency(std::string_view value, bool commaFrequency)
 {
     NormalisedFrequency result;
@@ -45,16 +62,7 @@ NormalisedFrequency normaliseFrequency(std::string_view value, bool commaFrequen
     }
     result.withoutSeparator = comma == std::string::npos && text.find('.') == std::string::npos;
 
-    char formatted[400];
-    std::snprintf(formatted, sizeof formatted, "%1.6f", leadingNumber(text));
-    result.value = formatted;
-    const std::size_t point = result.value.find('.');
-    if (point != std::string::npos) {
-        while (result.value.size() - point > 4 && result.value.back() == '0')
-            result.value.pop_back();
-        if (commaFrequency)
-            result.value[point] = ',';
-    }
+    result.value = formatMegahertz(leadingNumber(text), commaFrequency);
     return result;
 }
 

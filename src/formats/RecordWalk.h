@@ -47,6 +47,10 @@ struct CollectedNames {
     std::vector<std::string> newNames;
     int records = 0;
     bool stopped = false;
+    // What the scanner had to repair or skip, for scanners that count it.
+    int truncatedValues = 0;
+    int skippedTags = 0;
+    int emptyRecords = 0;
 };
 
 /// The first pass of a reader: counts the records that hold at least one named field (a last record
@@ -77,6 +81,11 @@ CollectedNames collectFieldNames(
             return true;
         });
     collected.stopped = !finished;
+    if constexpr (requires { scanner.truncatedValues(); }) {
+        collected.truncatedValues = scanner.truncatedValues();
+        collected.skippedTags = scanner.skippedTags();
+        collected.emptyRecords = scanner.emptyRecords();
+    }
     return collected;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FileIo.h"
+
 #include <ctime>
 #include <map>
 #include <optional>
@@ -21,6 +23,8 @@ struct SaveOptions {
     bool noChecks = false; ///< write every record, without checks and report
     bool separateQsos = false; ///< an empty line after every record
     bool selectionOnly = false; ///< only the rows with a selected cell
+    /// When set, the save fails rather than replace a target that no longer has this stamp.
+    std::optional<FileStamp> unchangedSince;
 };
 
 /// What the writers check against and put into the header.

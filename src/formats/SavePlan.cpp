@@ -5,6 +5,7 @@
 #include "core/Text.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace quillog
 {
@@ -34,12 +35,12 @@ std::vector<int> rowsToSave(const LogTable &table, bool selectionOnly)
 SavePlan makeSavePlan(const LogTable &table, const SaveOptions &options, const TypeMap &typeMap)
 {
     SavePlan plan;
-    std::vector<std::string> taken;
+    // A set, not a list: a log may have tens of thousands of columns.
+    std::unordered_set<std::string> taken;
     for (int column = 0; column < table.columnCount(); ++column) {
         std::string name = toUpper(trimmed(table.text(0, column)));
-        if (name.empty() || std::find(taken.begin(), taken.end(), name) != taken.end())
+        if (name.empty() || !taken.insert(name).second)
             continue;
-        taken.push_back(name);
         // The fixed columns take their names but are never written.
         if (column < table.fixedColumnCount())
             continue;

@@ -15,18 +15,6 @@ namespace quillog
 namespace
 {
 
-constexpr std::string_view typeDescription = "HAM Radio ADIF file";
-
-std::string mimeTypeEntry(std::string_view type, std::string_view pattern)
-{
-    std::string text = "  <mime-type type=\"" + std::string(type) + "\">\n";
-    text += "    <comment>" + std::string(typeDescription) + "</comment>\n";
-    text += "    <sub-class-of type=\"text/plain\"/>\n";
-    text += "    <glob pattern=\"" + std::string(pattern) + "\"/>\n";
-    text += "  </mime-type>\n";
-    return text;
-}
-
 bool hasControlCharacter(std::string_view text)
 {
     for (const char c : text) {
@@ -89,19 +77,63 @@ std::string FileAssociation::desktopFilePath() const
 
 std::string FileAssociation::mimePackageText()
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-        + mimeTypeEntry(adiMimeType, "*.adi") + mimeTypeEntry(adifMimeType, "*.adif") + "</mime-info>\n";
+    // The same types as the system-wide package installs (packaging/quillog.xml), so that a per-user
+    // association and the installed package never disagree about a file.
+    return R"(<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="text/x-quillog-adi">
+    <comment>HAM Radio ADIF file</comment>
+    <sub-class-of type="text/plain"/>
+    <glob pattern="*.adi"/>
+    <magic priority="50">
+      <match type="string" value="&lt;EOH&gt;" offset="0:4096"/>
+      <match type="string" value="&lt;eoh&gt;" offset="0:4096"/>
+      <match type="string" value="&lt;CALL:" offset="0:16"/>
+      <match type="string" value="&lt;call:" offset="0:16"/>
+      <match type="string" value="&lt;QSO_DATE:" offset="0:16"/>
+      <match type="string" value="&lt;qso_date:" offset="0:16"/>
+      <match type="string" value="&lt;STATION_CALLSIGN:" offset="0:16"/>
+      <match type="string" value="&lt;station_callsign:" offset="0:16"/>
+      <match type="string" value="&lt;BAND:" offset="0:16"/>
+      <match type="string" value="&lt;band:" offset="0:16"/>
+      <match type="string" value="&lt;FREQ:" offset="0:16"/>
+      <match type="string" value="&lt;freq:" offset="0:16"/>
+      <match type="string" value="&lt;MODE:" offset="0:16"/>
+      <match type="string" value="&lt;mode:" offset="0:16"/>
+      <match type="string" value="&lt;TIME_ON:" offset="0:16"/>
+      <match type="string" value="&lt;time_on:" offset="0:16"/>
+      <match type="string" value="&lt;OPERATOR:" offset="0:16"/>
+      <match type="string" value="&lt;operator:" offset="0:16"/>
+      <match type="string" value="&lt;APP_" offset="0:16"/>
+      <match type="string" value="&lt;app_" offset="0:16"/>
+    </magic>
+  </mime-type>
+  <mime-type type="text/x-quillog-adif">
+    <comment>HAM Radio ADIF file</comment>
+    <sub-class-of type="text/plain"/>
+    <glob pattern="*.adif"/>
+  </mime-type>
+  <mime-type type="text/x-quillog-adx">
+    <comment>HAM Radio ADX file</comment>
+    <sub-class-of type="application/xml"/>
+    <glob pattern="*.adx"/>
+    <root-XML localName="ADX"/>
+  </mime-type>
+</mime-info>
+)";
 }
 
 std::string FileAssociation::desktopEntryText() const
 {
+    // The installed entry (packaging/quillog.desktop) with this program's full path: the per-user entry
+    // of the same name stands in for it, so it opens the same types.
     std::string text = "[Desktop Entry]\nType=Application\nName=Quillog\nGenericName=ADIF Log Editor\n"
                        "Comment=Edit amateur-radio contact logs in ADIF\n";
     text += "Exec=" + quotedExecArgument(m_programPath) + " %f\n";
     text += "Icon=quillog\nTerminal=false\n";
-    text += "MimeType=" + std::string(adiMimeType) + ';' + std::string(adifMimeType) + ";\n";
-    text += "Categories=Network;HamRadio;\n";
+    text += "MimeType=" + std::string(adiMimeType) + ';' + std::string(adifMimeType) + ';'
+        + std::string(adxMimeType) + ";\n";
+    text += "Categories=Network;HamRadio;\nKeywords=ADIF;ADI;ADX;log;logbook;QSO;amateur radio;ham;\n";
     return text;
 }
 
@@ -117,7 +149,7 @@ bool FileAssociation::install()
     m_runner({ "update-mime-database", m_dataHome + "/mime" });
     m_runner({ "update-desktop-database", m_dataHome + "/applications" });
     m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
-        std::string(adifMimeType) });
+        std::string(adifMimeType), std::string(adxMimeType) });
     return true;
 }
 

@@ -9,7 +9,7 @@
 namespace quillog
 {
 
-/// Makes Quillog the opener of .adi and .adif files for the current user, the freedesktop way: a
+/// Makes Quillog the opener of .adi, .adif and .adx files for the current user, the freedesktop way: a
 /// shared-mime-info package with one type per extension under <data home>/mime/packages, a desktop
 /// entry under <data home>/applications that opens the file given to it, then update-mime-database
 /// and xdg-mime to make the types known and Quillog their default program. Outside programs that are
@@ -19,6 +19,7 @@ class FileAssociation
 public:
     static constexpr std::string_view adiMimeType = "text/x-quillog-adi";
     static constexpr std::string_view adifMimeType = "text/x-quillog-adif";
+    static constexpr std::string_view adxMimeType = "text/x-quillog-adx";
     static constexpr std::string_view desktopFileName = "quillog.desktop";
     static constexpr std::string_view mimePackageName = "quillog-adif.xml";
 

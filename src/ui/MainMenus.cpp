@@ -37,6 +37,8 @@ MainMenus::MainMenus(QMainWindow &window)
 {
     buildFileMenu(window);
     buildEditMenu(window);
+    buildSearchMenu(window);
+    buildToolsMenu(window);
     buildToolBars(window);
     buildViewMenu(window);
     buildSettingsMenu(window);
@@ -77,6 +79,37 @@ void MainMenus::buildEditMenu(QMainWindow &window)
     m_actions.nextInvalid = addAction(menu, QStringLiteral("&Next Invalid QSO"), QKeySequence(Qt::Key_F2));
     m_actions.previousInvalid
         = addAction(menu, QStringLiteral("&Previous Invalid QSO "), QKeySequence(Qt::SHIFT | Qt::Key_F2));
+}
+
+void MainMenus::buildSearchMenu(QMainWindow &window)
+{
+    QMenu *menu = window.menuBar()->addMenu(tr("&Search"));
+    m_actions.find = addAction(menu, QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_actions.replace = addAction(menu, QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
+void MainMenus::buildToolsMenu(QMainWindow &window)
+{
+    m_tools = window.menuBar()->addMenu(tr("&Tools"));
+    m_actions.convertDate = addAction(m_tools, QStringLiteral("Convert &Date..."));
+    m_actions.convertTime = addAction(m_tools, QStringLiteral("Convert &Time..."));
+    m_actions.convertFrequency = addAction(m_tools, QStringLiteral("Convert &Frequency..."));
+    m_actions.convertMode = addAction(m_tools, QStringLiteral("Convert &Mode..."));
+    m_tools->addSeparator();
+    m_actions.makeBand = addAction(m_tools, QStringLiteral("Make <&BAND> from <FREQ>"));
+    m_actions.makeFrequency = addAction(m_tools, QStringLiteral("Make <FRE&Q> from <BAND>"));
+    m_actions.convertDeprecatedModes = addAction(m_tools, QStringLiteral("Con&vert Deprecated Modes"));
+    m_tools->addSeparator();
+    m_actions.upperCall = addAction(m_tools, QStringLiteral("Make <CALL> &Uppercase"));
+    m_actions.lowerCall = addAction(m_tools, QStringLiteral("Make <CALL> &Lowercase"));
+    m_actions.addColumns
+        = addAction(m_tools, QStringLiteral("Add Multiple &Columns..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_tools->addSeparator();
+    m_actions.fixTime
+        = addAction(m_tools, QStringLiteral("Fix Time &values..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_actions.timeOnFromOff = addAction(m_tools, QStringLiteral("Set <TIME_ON> = <TIME_OFF>"));
+    m_actions.timeOffFromOn = addAction(m_tools, QStringLiteral("Set <TIME_OFF> = <TIME_ON>"));
+    m_actions.sortChronologically = addAction(m_tools, QStringLiteral("&Sort by QSO Date and Time"));
 }
 
 void MainMenus::buildToolBars(QMainWindow &window)
@@ -152,6 +185,10 @@ void MainMenus::updateEnabled(Document &document, const ViewState &view)
     m_actions.copy->setEnabled(view.hasSelection);
     m_actions.paste->setEnabled(open && view.clipboardHasText);
     m_actions.arrowDown->setEnabled(open && view.rowsBelow);
+    for (QAction *action : { m_actions.find, m_actions.replace })
+        action->setEnabled(open);
+    for (QAction *action : m_tools->actions())
+        action->setEnabled(open);
 }
 
 void MainMenus::rebuildRecentFiles(const RecentFiles &recent)

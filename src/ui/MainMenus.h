@@ -26,6 +26,22 @@ struct MainActions {
     QAction *check = nullptr;
     QAction *nextInvalid = nullptr;
     QAction *previousInvalid = nullptr;
+    QAction *find = nullptr;
+    QAction *replace = nullptr;
+    QAction *convertDate = nullptr;
+    QAction *convertTime = nullptr;
+    QAction *convertFrequency = nullptr;
+    QAction *convertMode = nullptr;
+    QAction *makeBand = nullptr;
+    QAction *makeFrequency = nullptr;
+    QAction *convertDeprecatedModes = nullptr;
+    QAction *upperCall = nullptr;
+    QAction *lowerCall = nullptr;
+    QAction *addColumns = nullptr;
+    QAction *fixTime = nullptr;
+    QAction *timeOnFromOff = nullptr;
+    QAction *timeOffFromOn = nullptr;
+    QAction *sortChronologically = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
     QAction *exit = nullptr;
@@ -69,6 +85,7 @@ public:
     QToolBar *mainToolBar() const { return m_toolBar; }
     QToolBar *arrowDownBar() const { return m_arrowBar; }
     QMenu *recentFilesMenu() const { return m_recent; }
+    QMenu *toolsMenu() const { return m_tools; }
 
     void updateEnabled(Document &document, const ViewState &view);
     /// Newest first; each entry carries the command id of its list position.
@@ -80,6 +97,8 @@ Q_SIGNALS:
 private:
     void buildFileMenu(QMainWindow &window);
     void buildEditMenu(QMainWindow &window);
+    void buildSearchMenu(QMainWindow &window);
+    void buildToolsMenu(QMainWindow &window);
     void buildViewMenu(QMainWindow &window);
     void buildSettingsMenu(QMainWindow &window);
     void buildHelpMenu(QMainWindow &window);
@@ -87,6 +106,7 @@ private:
 
     MainActions m_actions;
     QMenu *m_recent = nullptr;
+    QMenu *m_tools = nullptr;
     QToolBar *m_toolBar = nullptr;
     QToolBar *m_arrowBar = nullptr;
 };

@@ -6,10 +6,14 @@
 #include "ui/GridFont.h"
 #include "ui/GridMenus.h"
 #include "ui/GridView.h"
+#include "ui/HelpCommands.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
 #include "ui/QtHost.h"
+#include "ui/SearchCommands.h"
 #include "ui/SettingsCommands.h"
+#include "ui/StructureCommands.h"
+#include "ui/ToolCommands.h"
 #include "ui/ValidationCommands.h"
 
 #include <QAction>
@@ -47,7 +51,15 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
     m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
+    m_tools = new ToolCommands(*m_document, *m_host, *m_model, *m_view, *this, this);
+    m_tools->connectActions(m_menus->actions());
+    m_search = new SearchCommands(*m_document, *m_host, *m_model, *m_view, *m_tools, *this, this);
+    m_search->connectActions(m_menus->actions());
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
+    m_gridMenus->setToolCommands(m_tools, m_search);
+    auto *structure = new StructureCommands(*m_document, *m_tools, *m_model, *m_view, *this, this);
+    structure->connectActions(m_menus->actions());
+    m_gridMenus->setStructureCommands(structure);
     m_document->journal().setColumnWidthSource(
         [this](int column) { return m_view->tableColumnWidth(column); });
     connectHost();
@@ -93,6 +105,7 @@ void MainWindow::connectHost()
         refreshActions();
     });
     connect(m_commands, &DocumentCommands::commandDone, this, &MainWindow::refreshActions);
+    connect(m_tools, &ToolCommands::commandDone, this, &MainWindow::refreshActions);
     connect(m_settingsCommands, &SettingsCommands::settingsChanged, this, &MainWindow::applySettings);
     connect(m_view, &GridView::positionChanged, m_panes[1], &QLabel::setText);
     connect(m_view, &GridView::positionChanged, this, &MainWindow::refreshActions);

@@ -23,8 +23,10 @@ class HelpCommands;
 class LogTableModel;
 class MainMenus;
 class QtHost;
+class SearchCommands;
 class SettingsCommands;
 class ValidationCommands;
+class ToolCommands;
 
 /// The editor window: the grid over the document's log table, the menus and toolbars, three status
 /// panes and dropped files. The commands themselves live in the handler classes.
@@ -51,6 +53,8 @@ public:
     GridMenus &gridMenus() { return *m_gridMenus; }
     DocumentCommands &commands() { return *m_commands; }
     ValidationCommands &validationCommands() { return *m_validationCommands; }
+    ToolCommands &tools() { return *m_tools; }
+    SearchCommands &search() { return *m_search; }
     QString statusText(int pane) const;
 
 public Q_SLOTS:
@@ -76,6 +80,8 @@ private:
     GridView *m_view = nullptr;
     MainMenus *m_menus = nullptr;
     DocumentCommands *m_commands = nullptr;
+    ToolCommands *m_tools = nullptr;
+    SearchCommands *m_search = nullptr;
     SettingsCommands *m_settingsCommands = nullptr;
     HelpCommands *m_helpCommands = nullptr;
     GridMenus *m_gridMenus = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SettingsCommands.h"
 
-#include "core/ProgramInfo.h"
 #include "definitions/Definitions.h"
 #include "document/Document.h"
 #include "settings/FileAssociation.h"
@@ -15,12 +14,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QProcess>
-#include <QUrl>
 
 namespace quillog::ui
 {
@@ -73,7 +67,7 @@ void SettingsCommands::showOptions()
 
 void SettingsCommands::editList(ValueListKind kind)
 {
-    const std::string templatePath = findTemplateResource(programFolder());
+    const std::string templatePath = findTemplateResource(programFolder(), m_document.dataFolder());
     ListEditorDialog dialog(ListEditor::open(kind, templatePath, m_document.dataFolder()),
         m_document.dataFolder(), m_host, &m_window);
     if (dialog.exec() == QDialog::Accepted)
@@ -106,59 +100,6 @@ void SettingsCommands::saveWindowPosition()
 void SettingsCommands::resetWindowPosition()
 {
     resetWindowRect(m_store);
-}
-
-HelpCommands::HelpCommands(Document &document, QtHost &host, QMainWindow &window)
-    : QObject(&window)
-    , m_document(document)
-    , m_host(host)
-    , m_window(window)
-{
-}
-
-void HelpCommands::connectActions(const MainActions &actions)
-{
-    connect(actions.homePage, &QAction::triggered, this, &HelpCommands::openHomePage);
-    connect(actions.updateTemplates, &QAction::triggered, this, &HelpCommands::updateTemplates);
-    connect(actions.about, &QAction::triggered, this, &HelpCommands::showAbout);
-}
-
-QString HelpCommands::updaterPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/quillog-update-templates");
-}
-
-QString HelpCommands::aboutText(const std::string &adifVersion)
-{
-    return QStringLiteral("Quillog %1\nADIF version %2\n\nAn editor for amateur-radio logs in ADIF.")
-        .arg(QString::fromUtf8(programVersion.data(), qsizetype(programVersion.size())),
-            QString::fromStdString(adifVersion));
-}
-
-void HelpCommands::openHomePage()
-{
-    QDesktopServices::openUrl(
-        QUrl(QString::fromUtf8(programHomePage.data(), qsizetype(programHomePage.size()))));
-}
-
-void HelpCommands::updateTemplates()
-{
-    const QString path = updaterPath();
-    const QFileInfo updater(path);
-    if (!updater.isFile() || !updater.isExecutable()) {
-        m_host.message(BoxKind::Information,
-            "The ADIF template updater (quillog-update-templates) is not "
-            "installed beside Quillog.");
-        return;
-    }
-    if (!QProcess::startDetached(path, {}, QCoreApplication::applicationDirPath()))
-        m_host.message(BoxKind::Warning, "The ADIF template updater could not be started.");
-}
-
-void HelpCommands::showAbout()
-{
-    QMessageBox::about(
-        &m_window, QStringLiteral("About Quillog"), aboutText(m_document.definitions().adifVersion));
 }
 
 } // namespace quillog::ui

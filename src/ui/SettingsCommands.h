@@ -49,29 +49,4 @@ private:
     QMainWindow &m_window;
 };
 
-/// The Help menu: the project's home page, the template updater and the About box.
-class HelpCommands : public QObject
-{
-    Q_OBJECT
-
-public:
-    HelpCommands(Document &document, QtHost &host, QMainWindow &window);
-    void connectActions(const MainActions &actions);
-
-    /// The updater's path beside the running program.
-    static QString updaterPath();
-    /// The About box text: program, version and the ADIF version of the definitions.
-    static QString aboutText(const std::string &adifVersion);
-
-public Q_SLOTS:
-    void openHomePage();
-    void updateTemplates();
-    void showAbout();
-
-private:
-    Document &m_document;
-    QtHost &m_host;
-    QMainWindow &m_window;
-};
-
 } // namespace quillog::ui

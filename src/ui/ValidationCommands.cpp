@@ -54,7 +54,10 @@ ValidationCommands::ValidationCommands(
     , m_commands(commands)
     , m_window(window)
 {
-    m_validate = toolsMenu(window).addAction(QStringLiteral("&Validate..."));
+    QMenu &tools = toolsMenu(window);
+    if (!tools.isEmpty())
+        tools.addSeparator();
+    m_validate = tools.addAction(QStringLiteral("&Validate..."));
     m_validate->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(m_validate, &QAction::triggered, this, &ValidationCommands::validate);
     m_dock = new ValidationDock(&window);

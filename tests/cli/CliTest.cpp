@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command-line tool as an operator would and checks its output and exit status.
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "core/LogTable.h"
+#include "core/ProgramInfo.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
 
@@ -9,46 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quillog::test;
 namespace fs = std::filesystem;
-
-namespace
-{
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// environment: assignments put before the command, such as "XDG_DATA_HOME=/tmp/x".
-CliRun cli(const std::string &arguments, const std::string &environment = "")
-{
-    // One file per process: ctest may run the tests of this file side by side.
-    const fs::path errors
-        = fs::temp_directory_path() / ("quillog-cli-test-" + std::to_string(getpid()) + ".err");
-    const std::string command
-        = environment + " " + std::string(QUILLOG_CLI) + " " + arguments + " 2>" + errors.string();
-    CliRun run;
-    FILE *pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = fileContents(errors);
-    return run;
-}
-
-std::string quoted(const std::string &path)
-{
-    return "'" + path + "'";
-}
-
-} // namespace
 
 TEST(Cli, InfoListsTheFieldsAndHowManyQsosHaveEach)
 {
@@ -267,6 +235,12 @@ int qsosTheEditorReads(const std::string &path)
     return log.reader->readFile(path, log.wideSource, table, {}, progress).ok ? table.qsoCount() : -1;
 }
 
+// The info report without its first line, which names the file.
+std::string infoBody(const std::string &out)
+{
+    return out.substr(out.find('\n') + 1);
+}
+
 } // namespace
 
 TEST(Cli, ReadsUtf16LogsInEitherByteOrderAsTheEditorDoes)
@@ -297,6 +271,82 @@ TEST(Cli, ReadsUtf16LogsInEitherByteOrderAsTheEditorDoes)
             EXPECT_EQ(qsosTheEditorReads(out.string()), expected) << source << " " << c.name;
         }
     }
+}
+
+TEST(CliPipeline, DashReadsStandardInputAndWritesStandardOutput)
+{
+    const fs::path folder = freshFolder("cli-pipe");
+    const std::string adi = quoted(dataFile("adi/n3fjp_aclog_7.0.5.adi"));
+    const std::string adx = (folder / "log.adx").string();
+    ASSERT_EQ(cli("convert --no-checks " + adi + " " + quoted(adx)).status, 0);
+    const std::string expected = infoBody(cli("info " + adi).out);
+
+    struct Case {
+        std::string command; // run by the shell
+        const char *firstBytes; // of standard output, or of the file the pipe writes
+    };
+    const Case cases[] = {
+        { "info - < " + adi, "File: -\n" },
+        { "info - < " + quoted(adx), "File: -\n" }, // ADX found by its content
+        { "convert --no-checks - - < " + adi + " | " QUILLOG_CLI " info -", "File: -\n" },
+        { "convert --no-checks " + adi + " - --to adx | " QUILLOG_CLI " info -", "File: -\n" },
+        { "convert --no-checks - - --to=ADX < " + quoted(adx), "<?xml version=\"1.0\"" },
+        { "convert --no-checks - - < " + quoted(adx), "File generated on " },
+    };
+    for (const Case &c : cases) {
+        const CliRun run = cli(c.command);
+        EXPECT_EQ(run.status, 0) << c.command << ": " << run.err;
+        EXPECT_EQ(run.out.rfind(c.firstBytes, 0), 0u) << c.command << ": " << run.out.substr(0, 80);
+        if (run.out.starts_with("File: -")) {
+            EXPECT_EQ(infoBody(run.out), expected) << c.command;
+        }
+    }
+}
+
+TEST(CliPipeline, ConvertToStandardOutputPutsTheReportOnStandardError)
+{
+    // Two of the QSOs have no valid date: the save checks reject them.
+    const std::string log = "<CALL:4>AB1C <QSO_DATE:8>20240101 <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n"
+                            "<CALL:4>AB2C <QSO_DATE:3>bad <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n"
+                            "<CALL:4>AB3C <QSO_DATE:2>xx <TIME_ON:4>1200 <BAND:3>20M <MODE:2>CW <EOR>\n";
+    const fs::path folder = freshFolder("cli-pipe-report");
+    writeFile(folder / "in.adi", log);
+    const CliRun run = cli("convert - - < " + quoted((folder / "in.adi").string()),
+        "XDG_DATA_HOME=" + quoted((folder / "data").string()));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.out.find("<CALL:4>AB1C"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("AB2C"), std::string::npos);
+    EXPECT_NE(run.err.find("AB2C"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Errors: 2"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("are listed in"), std::string::npos) << run.err;
+}
+
+TEST(CliPipeline, BadFormatsAndEmptyInputFailWithStatusTwo)
+{
+    const std::string adi = quoted(dataFile("adi/n3fjp_aclog_7.0.5.adi"));
+    struct Case {
+        std::string arguments;
+        const char *message;
+    };
+    const Case cases[] = {
+        { "convert " + adi + " - --to xls", "--to takes adi, adx, not xls" },
+        { "convert " + adi + " - --to", "--to needs a value" },
+        { "info - < /dev/null", "standard input" },
+        { "check - < /dev/null", "standard input" },
+    };
+    for (const Case &c : cases) {
+        const CliRun run = cli(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}
+
+TEST(Cli, VersionNamesTheProgramAndItsVersion)
+{
+    const CliRun run = cli("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "quillog-cli " + std::string(quillog::programVersion) + "\n");
 }
 
 TEST(Cli, ClassifiesItsInputByContentNotByName)
@@ -388,4 +438,81 @@ TEST(CliValidate, FrequenciesWrittenWithADecimalCommaPassTheCheck)
     const CliRun validate = cli("validate " + quoted(comma));
     EXPECT_EQ(validate.status, 0) << validate.out;
     EXPECT_NE(validate.out.find("has a decimal comma; ADIF wants a point"), std::string::npos);
+}
+
+TEST(Cli, ConvertOverItselfKeepsEveryQsoWhenTheReportCannotBeWritten)
+{
+    const fs::path folder = freshFolder("cli-report");
+    const std::string log = (folder / "log.adi").string();
+    const std::string text
+        = "<CALL:4>AB1C <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n"
+          "<CALL:2>AB <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n";
+    writeFile(log, text);
+    fs::create_directories(log + ".log");
+    const CliRun run = cli("convert " + quoted(log) + " " + quoted(log));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot be listed"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(fileContents(log), text);
+}
+
+TEST(Cli, AValueHoldingAnEndOfRecordTagSurvivesAdxToAdi)
+{
+    const fs::path folder = freshFolder("cli-eor");
+    const std::string adx = (folder / "log.adx").string();
+    const std::string adi = (folder / "log.adi").string();
+    writeFile(adx,
+        "<?xml version=\"1.0\"?><ADX><RECORDS><RECORD><CALL>AB1C</CALL>"
+        "<COMMENT>sent &lt;EOR&gt; twice</COMMENT><NAME>Bob</NAME></RECORD></RECORDS></ADX>\n");
+    ASSERT_EQ(cli("convert --no-checks " + quoted(adx) + " " + quoted(adi)).status, 0);
+    const CliRun info = cli("info " + quoted(adi));
+    EXPECT_NE(info.out.find("QSOs: 1\n"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("  NAME "), std::string::npos) << info.out;
+    EXPECT_NE(fileContents(adi).find("<COMMENT:16>sent <EOR> twice <NAME:3>Bob <EOR>"), std::string::npos);
+}
+
+TEST(Cli, SaysWhatTheReadingRepairedOrSkipped)
+{
+    const fs::path folder = freshFolder("cli-repairs");
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<CALL:4 W1AW<EOR>\n<MY CALL:4>AB1C <CALL:4>K1AB <EOR>\n<CALL:4>AB1C <NAME:6>J\xc3\xbcrgen "
+        "<NAME:5>Ma");
+    const CliRun info = cli("info " + quoted(log));
+    EXPECT_EQ(info.status, 0) << info.err;
+    for (const char *line :
+        { "QSOs: 2\n", "Lengths counted in characters: 1\n", "Values cut short by the end of the file: 1\n",
+            "Tags skipped: 2\n", "Records without any field: 1\n" })
+        EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
+
+    const CliRun convert
+        = cli("convert --no-checks " + quoted(log) + " " + quoted((folder / "out.adi").string()));
+    EXPECT_EQ(convert.status, 0) << convert.err;
+    EXPECT_NE(convert.err.find(log + ": One value is cut short by the end of the file.\n"), std::string::npos)
+        << convert.err;
+    EXPECT_NE(convert.err.find(log + ": 2 tags could not be read and were skipped.\n"), std::string::npos);
+}
+
+TEST(Cli, RefusesPipesAndLogsTooLargeForMemory)
+{
+    const fs::path folder = freshFolder("cli-refuse");
+    const std::string fifo = (folder / "pipe.adi").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const CliRun pipe = cli("info " + quoted(fifo));
+    EXPECT_EQ(pipe.status, 2);
+    EXPECT_NE(pipe.err.find("Can't open selected file."), std::string::npos) << pipe.err;
+
+    // Every record names a field of its own: records x names cells for a file of a few hundred kB.
+    std::string spread;
+    for (int i = 0; i < 30000; ++i)
+        spread += "<F" + std::to_string(i) + ":0><EOR>";
+    writeFile(folder / "spread.adi", spread);
+    for (const char *command : { "info", "check", "convert" }) {
+        const std::string out
+            = std::string(command) == "convert" ? " " + quoted((folder / "o.adi").string()) : "";
+        const CliRun run
+            = cli(std::string(command) + " --no-checks " + quoted((folder / "spread.adi").string()) + out);
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_NE(run.err.find("Not enough memory for this log."), std::string::npos) << command << run.err;
+    }
 }

@@ -13,7 +13,8 @@ TEST(LeadingNumber, ReadsUpToTheFirstCharacterThatIsNoPartOfTheNumber)
     };
     for (const Case c : { Case { "14.074", 14.074 }, { "  -7.5kHz", -7.5 }, { "+3", 3 }, { "144", 144 },
              { ".5", 0.5 }, { "1e3", 1000 }, { "abc", 0 }, { "", 0 }, { "inf", 0 }, { "nan", 0 },
-             { "--1", 0 }, { "7,074", 7 } }) {
+             { "--1", 0 }, { "7,074", 7 }, { "1e400", 1.7976931348623157e308 }, { "1e-400", 0 },
+             { "0.000e-999", 0 }, { "-1e-400", 0 }, { "12345e-330", 0 }, { "0.001e309", 1e306 } }) {
         EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
     }
 }

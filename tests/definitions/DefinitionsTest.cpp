@@ -108,17 +108,33 @@ TEST(LoadDefinitions, OperatorFilesReplaceTheDefaultListsWhole)
     EXPECT_GT(load.definitions.modes.size(), 40u);
 }
 
-TEST(FindTemplateResource, LooksBesideTheProgramThenInTheSharedFolder)
+TEST(FindTemplateResource, PrefersTheOperatorsCopyThenBesideTheProgramThenTheSharedFolder)
 {
     TestFolder folder;
-    std::filesystem::create_directories(folder.file("bin"));
-    std::filesystem::create_directories(folder.file("share/quillog"));
+    for (const char *sub : { "bin", "share/quillog", "data" })
+        std::filesystem::create_directories(folder.file(sub));
     const std::string bin = folder.file("bin");
-    EXPECT_EQ(findTemplateResource(bin), bin + "/Templates.dat");
-    folder.write("share/quillog/Templates.dat", "x");
-    EXPECT_EQ(findTemplateResource(bin), bin + "/../share/quillog/Templates.dat");
-    folder.write("bin/Templates.dat", "x");
-    EXPECT_EQ(findTemplateResource(bin + "/"), bin + "/Templates.dat");
+    const std::string data = folder.file("data");
+    struct Step {
+        const char *fileAdded; // nullptr: look before adding any
+        std::string expected;
+    };
+    const Step steps[] = {
+        { nullptr, bin + "/Templates.dat" },
+        { "share/quillog/Templates.dat", bin + "/../share/quillog/Templates.dat" },
+        { "bin/Templates.dat", bin + "/Templates.dat" },
+        { "data/Templates.dat", data + "/Templates.dat" },
+    };
+    for (const Step &step : steps) {
+        if (step.fileAdded)
+            folder.write(step.fileAdded, "x");
+        EXPECT_EQ(findTemplateResource(bin, data), step.expected) << (step.fileAdded ? step.fileAdded : "-");
+    }
+    // A folder of that name is not a copy, and no data folder means no copy.
+    std::filesystem::remove(folder.file("data/Templates.dat"));
+    std::filesystem::create_directories(folder.file("data/Templates.dat"));
+    EXPECT_EQ(findTemplateResource(bin + "/", data), bin + "/Templates.dat");
+    EXPECT_EQ(findTemplateResource(bin, ""), bin + "/Templates.dat");
 }
 
 TEST(TaggableFieldNames, LeaveOutHeaderFieldsAndRecordEnds)

@@ -9,6 +9,7 @@
 #include "settings/MemoryKeyValueStore.h"
 #include "settings/SettingNames.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -242,7 +243,8 @@ TEST_F(DocumentTest, ASaveThatCannotWriteKeepsTheLogModified)
     EXPECT_FALSE(document.close());
     EXPECT_TRUE(document.isModified()) << "a second close must still ask";
     EXPECT_EQ(host.takeMessages().back(),
-        "Quillog cannot access the file because it is being used by another application.");
+        "Quillog cannot access the file because it is being used by another application.\n"
+        "The file is read-only.");
     EXPECT_EQ(fileContents(path("log.adi")), log1);
 }
 
@@ -463,4 +465,63 @@ TEST_F(DocumentTest, AWorkerThatThrowsIsReportedAndLeavesTheLogAsItWas)
     document.save();
     EXPECT_NE(fileContents(path("log.adi")), log1);
     EXPECT_EQ(fileContents(path("other.adi")), "<CALL:4>W1AW <QSO_DATE:8>20240303 <EOR>\n");
+}
+
+TEST_F(DocumentTest, SaveAsksBeforeOverwritingAFileChangedOnDisk)
+{
+    const std::string question = "The file has changed on disk since it was opened. Overwrite it?";
+    const std::string appended = log1 + "<CALL:4>W1AW <QSO_DATE:8>20240304 <EOR>\n";
+    openLog();
+    edit();
+    writeFile(path("log.adi"), appended); // a logger still writing to it
+    host.answers = { Answer::No };
+    document.save();
+    EXPECT_EQ(host.takeMessages(), (Texts { question }));
+    EXPECT_EQ(fileContents(path("log.adi")), appended);
+    EXPECT_TRUE(document.isModified());
+
+    host.answers = { Answer::Yes };
+    document.save();
+    EXPECT_EQ(host.takeMessages(), (Texts { question }));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_NE(fileContents(path("log.adi")), appended);
+
+    edit();
+    document.save();
+    EXPECT_TRUE(host.takeMessages().empty()) << "its own save is no change by another program";
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(DocumentTest, LoadSaysWhatItRepairedOrSkipped)
+{
+    writeFile(path("cut.adi"), "<CALL:4>AB1C <EOR>\n<EOR>\n<MY CALL:4>K1AB <CALL:4>W1AW <NAME:5>Ma");
+    openLog("cut.adi");
+    EXPECT_EQ(document.table().qsoCount(), 2);
+    EXPECT_EQ(host.takeMessages(),
+        (Texts { "One value is cut short by the end of the file.\n"
+                 "One tag could not be read and was skipped.\n"
+                 "One record without any field was skipped.\n" }));
+}
+
+TEST_F(DocumentTest, StopWhileCollectingTagsSaysTheReadingWasStopped)
+{
+    host.stopAfterQuestions = 0;
+    openLog();
+    EXPECT_EQ(host.takeMessages(), (Texts { "Reading was stopped before any QSO was read." }));
+    EXPECT_FALSE(document.isLogOpen());
+}
+
+TEST_F(DocumentTest, AnAdxSaveSaysWhatXmlCouldNotCarry)
+{
+    writeFile(path("bell.adi"),
+        "<CALL:4>AB1C <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <COMMENT:5>bell\x07 "
+        "<EOR>\n");
+    openLog("bell.adi");
+    host.files.push_back(path("bell.adx"));
+    document.saveAs();
+    const Texts messages = host.takeMessages();
+    EXPECT_NE(std::find(messages.begin(), messages.end(),
+                  "1 character that XML cannot carry (control characters, U+FFFE, U+FFFF) was left out of "
+                  "the file."),
+        messages.end());
 }

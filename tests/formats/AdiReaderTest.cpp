@@ -253,6 +253,106 @@ TEST(AdiReader, RefusesATableFarLargerThanItsFile)
         text += "<F" + std::to_string(i) + ":0><EOR>";
     const Read read = readText(text);
     EXPECT_FALSE(read.result.ok);
-    EXPECT_EQ(read.result.detail, "not enough memory for the log");
+    EXPECT_EQ(read.result.message, "Not enough memory for this log.");
     EXPECT_EQ(read.table.rowCount(), 0);
+}
+
+TEST(AdiReader, LengthsAreTrustedWhereAValueEnds)
+{
+    // "Jürgen" is six characters and seven bytes.
+    struct Case {
+        const char *name;
+        const char *text;
+        const char *value;
+        int recoveries;
+    };
+    for (const Case &c : {
+             Case { "characters before a blank and a tag", "<NAME:6>J\xc3\xbcrgen <CALL:4>DL1X<EOR>",
+                 "J\xc3\xbcrgen", 1 },
+             Case { "characters before <EOR>", "<NAME:6>J\xc3\xbcrgen<EOR>", "J\xc3\xbcrgen", 1 },
+             Case { "characters before a line end", "<NAME:6>J\xc3\xbcrgen\r\n<EOR>", "J\xc3\xbcrgen", 1 },
+             Case { "characters up to the end of the file", "<NAME:6>J\xc3\xbcrgen", "J\xc3\xbcrgen", 1 },
+             Case { "bytes", "<NAME:7>J\xc3\xbcrgen <EOR>", "J\xc3\xbcrgen", 0 },
+             Case { "bytes win when both readings end cleanly", "<NAME:2>\xc3\xbc <b> <EOR>", "\xc3\xbc", 0 },
+             Case { "a plain text too long for its length", "<NAME:3>abcd <EOR>", "abc", 0 },
+             Case { "neither reading ends cleanly", "<NAME:5>J\xc3\xbcrgen <EOR>", "J\xc3\xbcrg", 0 },
+         }) {
+        const Read read = readText(c.text);
+        EXPECT_EQ(cell(read.table, 1, "NAME"), c.value) << c.name;
+        EXPECT_EQ(read.result.characterLengthRecoveries, c.recoveries) << c.name;
+    }
+}
+
+TEST(AdiReader, AnEndOfRecordTagInsideAValueIsText)
+{
+    struct Case {
+        const char *name;
+        const char *text;
+        Texts comments;
+    };
+    for (const Case &c :
+        {
+            Case { "a value holding <EOR>", "<COMMENT:16>sent <EOR> twice <CALL:4>AB1C<EOR>\r\n",
+                { "sent <EOR> twice" } },
+            Case { "a value that is <EOR>", "<COMMENT:5><EOR><CALL:1>A<EOR>", { "<EOR>" } },
+            Case { "a value holding <EOR> at the end of the file", "<COMMENT:7>a <EOR>", { "a <EOR>" } },
+            Case { "a wrong length stops at <EOR>", "<COMMENT:10>abc<EOR><COMMENT:1>B<EOR>", { "abc", "B" } },
+            Case { "a wrong length inside the next record", "<COMMENT:12>abc<EOR><COMMENT:1>B <EOR>",
+                { "abc", "B" } },
+        }) {
+        const Read read = readText(c.text);
+        Texts comments;
+        for (int row = 1; row < read.table.rowCount(); ++row)
+            comments.push_back(cell(read.table, row, "COMMENT"));
+        EXPECT_EQ(comments, c.comments) << c.name;
+    }
+}
+
+TEST(AdiReader, CountsWhatItRepairedOrSkipped)
+{
+    struct Case {
+        const char *name;
+        const char *text;
+        Texts headers;
+        int rows, truncated, skipped, empty;
+    };
+    for (const Case &c : {
+             Case { "a value cut by the end of the file", "<CALL:4>AB1C<NAME:5>Ma", { "CALL", "NAME" }, 1, 1,
+                 0, 0 },
+             Case { "a wrong length before <EOR>", "<NAME:5>Ma<EOR>", { "NAME" }, 1, 0, 0, 0 },
+             Case { "records without fields", "<EOR><CALL:1>A<EOR><EOR>\n<EOR>", { "CALL" }, 1, 0, 0, 3 },
+             Case { "a tag without >", "<CALL:4 W1AW<EOR><CALL:4>K1AB<EOR>", { "CALL" }, 1, 0, 1, 1 },
+             Case { "a blank in a name", "<MY CALL:4>AB1C<CALL:4>K1AB<EOR>", { "CALL" }, 1, 0, 1, 0 },
+             Case {
+                 "a control character in a name", "<MY\x01:4>AB1C<CALL:4>K1AB<EOR>", { "CALL" }, 1, 0, 1, 0 },
+             Case { "markers with a length", "<CALL:1>A<EOR:0><CALL:1>B<eor:0>", { "CALL" }, 2, 0, 0, 0 },
+             Case { "a header ended with a length", "hdr <ADIF_VER:5>3.1.6 <EOH:0>\n<CALL:1>A<EOR>",
+                 { "CALL" }, 1, 0, 0, 0 },
+         }) {
+        const Read read = readText(c.text);
+        EXPECT_EQ(headers(read.table), c.headers) << c.name;
+        EXPECT_EQ(read.table.qsoCount(), c.rows) << c.name;
+        EXPECT_EQ(read.result.truncatedValues, c.truncated) << c.name;
+        EXPECT_EQ(read.result.skippedTags, c.skipped) << c.name;
+        EXPECT_EQ(read.result.emptyRecords, c.empty) << c.name;
+    }
+}
+
+TEST(AdiReader, ALengthMayFollowBlanksAndTabs)
+{
+    for (const char *text : { "<MODE:\t2>CW<EOR>", "<MODE: \t 2>CW<EOR>", "<MODE:2>CW<EOR>" })
+        EXPECT_EQ(cell(readText(text).table, 1, "MODE"), "CW") << text;
+}
+
+TEST(AdiReader, ProblemsAreSaidInOneSentenceEach)
+{
+    ReadResult result;
+    EXPECT_EQ(readProblemsText(result), "");
+    result.truncatedValues = 1;
+    result.skippedTags = 2;
+    result.emptyRecords = 3;
+    EXPECT_EQ(readProblemsText(result),
+        "One value is cut short by the end of the file.\n"
+        "2 tags could not be read and were skipped.\n"
+        "3 records without any field were skipped.\n");
 }

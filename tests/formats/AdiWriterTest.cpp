@@ -33,15 +33,16 @@ Saved save(const LogTable &table, const SaveOptions &options = {}, const SaveDef
     return saveWith("adi", table, options, d);
 }
 
-const std::string header = "File generated on 08 Dec, 2024 at 12:05\r\n"
-                           "ADIF Export from Quillog v[3.7]\r\n"
-                           "Written by Quillog, the ADIF log editor for radio amateurs\r\n"
-                           "https://github.com/quillog/quillog\r\n"
-                           "<ADIF_VER:5>3.1.6\r\n"
-                           "<PROGRAMID:7>Quillog\r\n"
-                           "<PROGRAMVERSION:3>3.7\r\n"
-                           "<EOH>\r\n"
-                           "\r\n";
+const std::string header
+    = "File generated on 08 Dec, 2024 at 12:05\r\n"
+      "ADIF Export from Quillog v[3.7]\r\n"
+      "Written by Quillog, the ADIF log editor for radio amateurs\r\n"
+      "Quillog is free software under the GNU General Public License, version 3 or later\r\n"
+      "<ADIF_VER:5>3.1.6\r\n"
+      "<PROGRAMID:7>Quillog\r\n"
+      "<PROGRAMVERSION:3>3.7\r\n"
+      "<EOH>\r\n"
+      "\r\n";
 
 const std::vector<std::string> fields = { "CALL", "QSO_DATE", "TIME_ON", "BAND", "FREQ", "MODE" };
 
@@ -222,7 +223,46 @@ TEST_P(TaggedWriter, AFailedOrStoppedSaveLeavesThePreviousFile)
     const SaveResult unwritable
         = writer.write((folder / "missing" / "log.adi").string(), table, {}, definitions(), running);
     EXPECT_FALSE(unwritable.ok);
-    EXPECT_EQ(unwritable.message, fileInUseMessage);
+    EXPECT_EQ(unwritable.message, std::string(fileInUseMessage) + "\nThe folder does not exist.");
+}
+
+TEST(AdiWriter, ASaveWhoseReportCannotBeWrittenChangesNothing)
+{
+    // Saving a log over itself: the rejected QSOs would exist nowhere if the file were replaced.
+    const fs::path folder = freshFolder("writer-report");
+    const std::string path = (folder / "log.adi").string();
+    writeFile(path, "previous");
+    fs::create_directories(path + ".log");
+    const LogTable table = logOf(fields,
+        { { "AB1C", "20240301", "1234", "20m", "14.0", "CW" },
+            { "X", "20240301", "1234", "20m", "14.0", "CW" } });
+    RunningFlag running;
+    const SaveResult saved = writeAdiFile(path, table, {}, definitions(), running);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message,
+        "The rejected QSOs cannot be listed in " + path
+            + ".log.\nThe path names a folder, not a file.\nThe log was not saved, so that they are not "
+              "lost.");
+    EXPECT_EQ(fileContents(path), "previous");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2) << "no stray file";
+}
+
+TEST(AdiWriter, DoesNotReplaceAFileChangedSinceItWasRead)
+{
+    const fs::path folder = freshFolder("writer-changed");
+    const std::string path = (folder / "live.adi").string();
+    writeFile(path, "<CALL:4>AB1C <EOR>\n");
+    SaveOptions options;
+    options.noChecks = true;
+    options.unchangedSince = fileStamp(path);
+    writeFile(path, "<CALL:4>AB1C <EOR>\n<CALL:4>K1AB <EOR>\n");
+    RunningFlag running;
+    const SaveResult saved
+        = writeAdiFile(path, logOf({ "CALL" }, { { "AB1C" } }), options, definitions(), running);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(
+        saved.message, std::string(fileInUseMessage) + "\nThe file has changed on disk since it was read.");
+    EXPECT_EQ(fileContents(path), "<CALL:4>AB1C <EOR>\n<CALL:4>K1AB <EOR>\n");
 }
 
 TEST_P(TaggedWriter, KeepsThePermissionsOfTheFileItReplaces)

@@ -226,3 +226,32 @@ TEST(AdxWriter, AlwaysWritesTheWholeLog)
     options.selectionOnly = true;
     EXPECT_EQ(save(table, options).result.written, 3);
 }
+
+TEST(AdxWriter, CountsTheCharactersXmlCannotCarry)
+{
+    struct Case {
+        const char *value;
+        std::size_t dropped;
+    };
+    for (const Case &c : {
+             Case { "plain", 0 },
+             Case { "tab\tline\nfeed\rkept", 0 },
+             Case { "bell\x07 and escape\x1b", 2 },
+             Case { "\xef\xbf\xbe and \xef\xbf\xbf", 2 },
+             Case { "\xef\xbf\xbd replacement stays", 0 },
+             Case { "Windows-1252 \x80 with a \x01", 1 },
+         }) {
+        const Saved saved = save(logOf({ "COMMENT" }, { { c.value }, { c.value } }), noChecks());
+        ASSERT_TRUE(saved.result.ok) << c.value;
+        EXPECT_EQ(saved.result.droppedCharacters, 2 * c.dropped) << c.value;
+        EXPECT_TRUE(isWellFormedXml(saved.path)) << c.value;
+    }
+    SaveResult result;
+    EXPECT_EQ(droppedCharactersText(result), "");
+    result.droppedCharacters = 1;
+    EXPECT_EQ(droppedCharactersText(result),
+        "1 character that XML cannot carry (control characters, U+FFFE, U+FFFF) was left out of the file.");
+    result.droppedCharacters = 3;
+    EXPECT_EQ(droppedCharactersText(result),
+        "3 characters that XML cannot carry (control characters, U+FFFE, U+FFFF) were left out of the file.");
+}

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads the input as an ADI file, saves it without checks and reads the saved file again: every record
-// written must come back, each value as it was saved (trimmed; QSO_DATE and FREQ are normalised on
-// the way out and not compared).
+// Reads the input as an ADI file, an ADX file or text pasted from the clipboard (so that values may
+// hold anything, "<EOR>" included), saves it without checks and reads the saved file again: every
+// record written must come back, each value as it was saved (trimmed; QSO_DATE and FREQ are normalised
+// on the way out and not compared). The same records with their lengths counted in UTF-8 characters,
+// as some programs write them, must come back too wherever that is unambiguous: valid UTF-8 without "<".
 #include "FuzzSupport.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
+#include "core/UndoJournal.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
+#include "formats/AdxReader.h"
+#include "formats/AdxText.h"
+#include "tools/RecordInsertion.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -38,17 +44,45 @@ std::vector<WrittenColumn> writtenColumns(const LogTable &table)
     return columns;
 }
 
-bool isWritten(const LogTable &table, int row, const std::vector<WrittenColumn> &columns)
+// Values a file with character-counted lengths carries without doubt.
+bool isCharacterCountable(std::string_view value)
 {
-    return std::any_of(columns.begin(), columns.end(),
-        [&](const WrittenColumn &c) { return !trimmed(table.text(row, c.column)).empty(); });
+    return isValidUtf8(value) && value.find('<') == std::string_view::npos;
+}
+
+std::size_t characterCount(std::string_view value)
+{
+    std::size_t count = 0;
+    for (const char c : value)
+        count += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u ? 1 : 0;
+    return count;
+}
+
+// Whether a save writes the row; with countableOnly, whether the character-counted text holds it.
+bool isWritten(const LogTable &table, int row, const std::vector<WrittenColumn> &columns, bool countableOnly)
+{
+    return std::any_of(columns.begin(), columns.end(), [&](const WrittenColumn &c) {
+        const std::string_view value = trimmed(table.text(row, c.column));
+        return !value.empty() && (!countableOnly || isCharacterCountable(value));
+    });
+}
+
+// A name the tagged form can carry; ADX names such as "MY CALL" or "EOR" it cannot.
+bool isAdiName(std::string_view name)
+{
+    if (equalsIgnoreCase(name, "EOR") || equalsIgnoreCase(name, "EOH"))
+        return false;
+    return std::none_of(name.begin(), name.end(),
+        [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == ':' || c == '<' || c == '>'; });
 }
 
 void compareRecord(const LogTable &saved, int row, const LogTable &reread, int record,
-    const std::vector<WrittenColumn> &columns)
+    const std::vector<WrittenColumn> &columns, bool countableOnly)
 {
     for (const WrittenColumn &c : columns) {
         if (c.name == "QSO_DATE" || c.name == "FREQ")
+            continue;
+        if (countableOnly && !isCharacterCountable(trimmed(saved.text(row, c.column))))
             continue;
         const std::string_view before = trimmed(saved.text(row, c.column));
         const int column = reread.findColumn(c.name);
@@ -61,16 +95,66 @@ void compareRecord(const LogTable &saved, int row, const LogTable &reread, int r
     }
 }
 
+// The written records as ADI text whose lengths count characters; only countable values are written.
+std::string characterCountedText(const LogTable &table, const std::vector<WrittenColumn> &columns)
+{
+    std::string text;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        if (!isWritten(table, row, columns, true))
+            continue;
+        for (const WrittenColumn &c : columns) {
+            const std::string_view value = trimmed(table.text(row, c.column));
+            if (!value.empty() && isCharacterCountable(value))
+                text += "<" + c.name + ":" + std::to_string(characterCount(value)) + ">" + std::string(value)
+                    + " ";
+        }
+        text += "<EOR>\r\n";
+    }
+    return text;
+}
+
+// The table as the operator would have it from the input: opened as ADI or ADX, or pasted.
+bool readSource(const std::uint8_t *data, std::size_t size, unsigned char flags, LogTable &table)
+{
+    RunningFlag progress;
+    switch ((flags >> 4) & 3) {
+    case 1:
+        return readAdx(fuzz::bufferOf(data, size), table, progress).ok;
+    case 2: {
+        UndoJournal journal(table);
+        const std::string_view text(reinterpret_cast<const char *>(data), size);
+        return insertAdiRecords(table, journal, text, -1, false).rows > 0;
+    }
+    default:
+        return readAdi(fuzz::bufferOf(data, size), table, {}, progress).ok;
+    }
+}
+
+void compareAll(const LogTable &table, const LogTable &reread, const std::vector<WrittenColumn> &columns,
+    bool countableOnly)
+{
+    int record = 0;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        if (isWritten(table, row, columns, countableOnly))
+            compareRecord(table, row, reread, ++record, columns, countableOnly);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const unsigned char flags = fuzz::flagsOf(data, size);
     LogTable table;
-    RunningFlag progress;
-    if (!readAdi(fuzz::bufferOf(data, size), table, {}, progress).ok)
+    if (!readSource(data, size, flags, table))
         return 0;
 
+    const std::vector<WrittenColumn> columns = writtenColumns(table);
+    if (!std::all_of(
+            columns.begin(), columns.end(), [](const WrittenColumn &c) { return isAdiName(c.name); }))
+        return 0;
+
+    RunningFlag progress;
     SaveOptions options;
     options.noChecks = true;
     options.typeIndicator = flags & 1;
@@ -82,12 +166,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     LogTable reread;
     const ReadResult result = readAdiFile(path, reread, {}, progress);
     fuzz::require(result.records == saved.written, "the saved file holds another number of records");
+    compareAll(table, reread, columns, false);
 
-    const std::vector<WrittenColumn> columns = writtenColumns(table);
-    int record = 0;
-    for (int row = 1; row < table.rowCount(); ++row) {
-        if (isWritten(table, row, columns))
-            compareRecord(table, row, reread, ++record, columns);
-    }
+    LogTable counted;
+    const std::string text = characterCountedText(table, columns);
+    if (readAdi(fuzz::bufferOf(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()), counted, {},
+            progress)
+            .ok)
+        compareAll(table, counted, columns, true);
     return 0;
 }

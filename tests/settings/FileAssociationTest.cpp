@@ -48,15 +48,16 @@ TEST(FileAssociation, InstallWritesTypesAndDesktopEntryUnderTheDataHome)
     EXPECT_NE(package.find("<comment>HAM Radio ADIF file</comment>"), std::string::npos);
     const std::string desktop = fileContents(home.folder() / "applications/quillog.desktop");
     EXPECT_NE(desktop.find("\nExec=\"/opt/quillog/bin/quillog\" %f\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nMimeType=text/x-quillog-adi;text/x-quillog-adif;\n"), std::string::npos);
+    EXPECT_NE(desktop.find("\nMimeType=text/x-quillog-adi;text/x-quillog-adif;text/x-quillog-adx;\n"),
+        std::string::npos);
     EXPECT_TRUE(association.isInstalled());
 
     ASSERT_EQ(log.calls.size(), 3u);
     EXPECT_EQ(log.calls[0],
         (std::vector<std::string> { "update-mime-database", (home.folder() / "mime").string() }));
     EXPECT_EQ(log.calls[2],
-        (std::vector<std::string> {
-            "xdg-mime", "default", "quillog.desktop", "text/x-quillog-adi", "text/x-quillog-adif" }));
+        (std::vector<std::string> { "xdg-mime", "default", "quillog.desktop", "text/x-quillog-adi",
+            "text/x-quillog-adif", "text/x-quillog-adx" }));
 }
 
 TEST(FileAssociation, RemoveUndoesInstall)
@@ -137,4 +138,27 @@ TEST(QuotedExecArgument, EscapesForQuotingAndForTheEntrySyntax)
              { "/a\"b", R"("/a\\"b")" }, { "/a`b", R"("/a\\`b")" }, { "/a\\b", R"("/a\\\\b")" },
              { "/100%/q", R"("/100%%/q")" } })
         EXPECT_EQ(quotedExecArgument(c.argument), c.expected) << c.argument;
+}
+
+TEST(FileAssociation, PerUserFilesMatchTheInstalledPackagesFiles)
+{
+    // The per-user entry shadows the installed one of the same name: with other types or another
+    // description the two would fight over the operator's files.
+    const std::string packaging = QUILLOG_PACKAGING;
+    EXPECT_EQ(FileAssociation::mimePackageText(), fileContents(packaging + "/quillog.xml"));
+
+    struct Case {
+        const char *program;
+        const char *execLine;
+    };
+    for (const Case c : { Case { "/usr/bin/quillog", "Exec=\"/usr/bin/quillog\" %f\n" },
+             { "/opt/my logs/quillog", "Exec=\"/opt/my logs/quillog\" %f\n" } }) {
+        std::string installed = fileContents(packaging + "/quillog.desktop");
+        const std::string execLine = "Exec=quillog %f\n";
+        ASSERT_NE(installed.find(execLine), std::string::npos);
+        installed.replace(installed.find(execLine), execLine.size(), c.execLine);
+        EXPECT_EQ(
+            FileAssociation("/home/op/.local/share", c.program, runNothing).desktopEntryText(), installed)
+            << c.program;
+    }
 }

@@ -109,12 +109,20 @@ TEST(MainWindow, CellMenuOffersWhatFitsTheSelection)
     w.open();
     w.select(0, 0, 0, 3);
     EXPECT_EQ(w.cellMenu(0, 1),
-        (QStringList { "&Copy", "&Paste", "", "Copy Selected Row as CSV", "Copy Selected Row as ADIF",
-            "Save Selected Row as ADIF" }));
+        (QStringList { "&Copy", "&Paste", "", "Join Selected Columns", "Combine Selected Columns",
+            "Delete Selected Columns", "Delete Selected Row", "", "Copy Selected Row as CSV",
+            "Copy Selected Row as ADIF", "Save Selected Row as ADIF", "", "Replace In Selection" }));
     w.select(2, 1, 5, 1);
-    EXPECT_EQ(w.cellMenu(3, 1).mid(3, 1), QStringList { "Copy Selected Rows as CSV" });
+    EXPECT_EQ(w.cellMenu(3, 1).mid(2, 4),
+        (QStringList { "", "Delete Selected Rows", "", "Copy Selected Rows as CSV" }));
     // A right click outside the selection leaves only the clicked cell selected.
-    EXPECT_EQ(w.cellMenu(9, 4), (QStringList { "&Copy", "&Paste" }));
+    EXPECT_EQ(w.cellMenu(9, 4),
+        (QStringList { "&Copy", "&Paste", "", "Add Serial Number", "Fill Column", "Replace",
+            "Replace In Selection", "Find In Column", "", "Convert Time", "", "Remove Alpha",
+            "Remove Numeric", "Remove Symbols", "", "Remove Left Char", "Remove Right Char", "",
+            "Trim Column", "Split Column", "", "Autosize Columns", "", "Insert Column", "Insert Row",
+            "Duplicate Column", "Duplicate Row", "", "Move Row Up", "Move Row Down", "", "Delete Column",
+            "Delete Row" }));
     EXPECT_EQ(w.window->statusText(1), "   Row: 10  Column: 5  Selected: 1");
 }
 

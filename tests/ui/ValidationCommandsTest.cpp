@@ -7,9 +7,12 @@
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/GridView.h"
 #include "ui/LogTableModel.h"
+#include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/ValidationDock.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -83,6 +86,19 @@ TEST(ValidationCommands, AFixInTheGridClearsItsFindingWhenValidatedAgain)
     EXPECT_EQ(w.dock().findings().rowCount(), 20);
     EXPECT_FALSE(cell.data(Qt::ToolTipRole).isValid());
     EXPECT_NE(w.table().backgroundColour(5, cqz), w.window->document().settings().grid.markedColour);
+}
+
+TEST(ValidationCommands, ValidateStandsLastInTheOneToolsMenu)
+{
+    Window w;
+    QMenu *tools = w.window->menus().toolsMenu();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->actions().last(), w.commands().validateAction());
+    int toolsMenus = 0;
+    for (QAction *action : w.window->menuBar()->actions())
+        toolsMenus += action->text() == QStringLiteral("&Tools") ? 1 : 0;
+    EXPECT_EQ(toolsMenus, 1);
+    EXPECT_TRUE(w.commands().validateAction()->isEnabled());
 }
 
 } // namespace quillog::ui
