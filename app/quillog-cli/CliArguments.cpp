@@ -10,11 +10,11 @@ namespace quillog::cli
 namespace
 {
 
-constexpr std::array knownFlags
-    = { "--help", "--version", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq",
-          "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell", "--json" };
+constexpr std::array knownFlags = { "--help", "--version", "--ignore-brackets", "--lower-case",
+    "--type-indicator", "--comma-freq", "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case",
+    "--whole-cell", "--grid", "--json" };
 // Options followed by a value, given as "--to adx" or "--to=adx".
-constexpr std::array valueOptions = { "--step", "--column", "--to", "--profile" };
+constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator", "--profile" };
 
 } // namespace
 

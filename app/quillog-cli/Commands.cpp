@@ -11,6 +11,7 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "definitions/Definitions.h"
+#include "document/ImportFollowUp.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
 #include "formats/LogWriter.h"
@@ -48,6 +49,9 @@ int fail(const std::string &message)
     return ExitFailure;
 }
 
+// The editor's definitions: the contest templates of an import, the lists and types of a save.
+DefinitionsLoad loadEditorDefinitions();
+
 // A message about the copy of standard input names standard input instead.
 std::string withNameShown(std::string message, const std::string &path, const std::string &shown)
 {
@@ -56,8 +60,9 @@ std::string withNameShown(std::string message, const std::string &path, const st
     return message;
 }
 
-// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy.
-// A name of "-" reads standard input, through a copy the file-type test can look at.
+// Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy, a
+// TRLOG listing as one unless --grid asks for the character grid. A name of "-" reads standard input, through
+// a copy the file-type test can look at.
 bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result)
 {
     const InputFile input(name);
@@ -72,12 +77,21 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
         fail(shown + ": " + withNameShown(log.refusal, path, shown));
         return false;
     }
+    const LogReader &reader
+        = log.type == LogFileType::TypeTrlogTable && arguments.has("--grid") ? textGridReader() : *log.reader;
     RunningFlag progress;
     ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
-    result = log.reader->readFile(path, log.wideSource, table, options, progress);
-    if (result.ok)
+    options.decimalComma = arguments.has("--comma-freq");
+    if (log.type == LogFileType::TypeCabrillo)
+        options.contests = loadEditorDefinitions().definitions.contests;
+    result = reader.readFile(path, log.wideSource, table, options, progress);
+    if (result.ok) {
+        finishImportedTable(reader, table);
         return true;
+    }
+    if (!result.warning.empty())
+        fail(shown + ": " + withNameShown(result.warning, path, shown));
     fail(shown + ": " + withNameShown(result.message, path, shown)
         + (result.detail.empty() ? "" : " (" + withNameShown(result.detail, path, shown) + ")"));
     return false;
@@ -140,6 +154,7 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments)
     options.commaFrequency = arguments.has("--comma-freq");
     options.noChecks = arguments.has("--no-checks");
     options.separateQsos = arguments.has("--separate-qsos");
+    options.csvSeparator = arguments.value("--separator") == "comma" ? ',' : ';';
     return options;
 }
 
@@ -158,11 +173,15 @@ std::string programFolder()
     return error ? std::string(".") : self.parent_path().string();
 }
 
+DefinitionsLoad loadEditorDefinitions()
+{
+    return loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
+}
+
 // The definitions the save checks against; without the template resource only an unchecked save works.
 bool loadSaveDefinitions(const CliArguments &arguments, SaveDefinitions &save)
 {
-    const DefinitionsLoad load
-        = loadDefinitions(findTemplateResource(programFolder(), operatorFolder()), operatorFolder());
+    const DefinitionsLoad load = loadEditorDefinitions();
     if (!load.ok) {
         const std::string message = std::string(load.message.substr(0, load.message.find('\n')));
         if (!arguments.has("--no-checks")) {
@@ -179,12 +198,13 @@ namespace
 {
 
 // The format to write: the registered writer --to names by its extension, else the one the output's
-// extension chooses (ADI for any other name, standard output included). Null when --to names none.
+// extension chooses, CSV included (ADI for any other name, standard output included). Null when --to names
+// none.
 const LogFormat *outputFormat(const CliArguments &arguments, const std::string &target)
 {
     const std::string to = arguments.value("--to");
     if (to.empty())
-        return &formatForSavePath(target);
+        return &formatForOutputPath(target);
     for (const LogFormat &format : logFormats()) {
         if (format.writer != nullptr && equalsIgnoreCase(format.extension, to))
             return &format;
@@ -240,6 +260,9 @@ int convert(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("convert takes an input and an output file");
+    if (const std::string separator = arguments.value("--separator");
+        !separator.empty() && separator != "comma" && separator != "semicolon")
+        return fail("--separator takes comma or semicolon");
     SaveDefinitions definitions;
     if (!loadSaveDefinitions(arguments, definitions))
         return ExitFailure;
@@ -331,8 +354,8 @@ const char *usageText()
            "Commands:\n"
            "  info FILE          the QSO count, the fields in file order and how many QSOs have each\n"
            "  convert IN OUT     read a log of any kind Quillog reads (judged by its content) and write\n"
-           "                     it again; OUT ending in .adx is written as ADX, any other as ADI\n"
-           "                     (see --to)\n"
+           "                     it again; OUT ending in .adx is written as ADX, in .csv as a\n"
+           "                     spreadsheet file, any other as ADI (see --to)\n"
            "  check FILE         test every QSO's call, mode, band, time and date; one line per failed\n"
            "                     QSO: row, CALL, QSO_DATE, time, the fields that failed (tab-separated)\n"
            "  apply IN OUT --step 'NAME ARG...' [--step ...] [--dump]\n"
@@ -348,14 +371,16 @@ const char *usageText()
            "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
-           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx (and\n"
+           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx, csv (and\n"
            "                     every other format Quillog writes, by its extension)\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
-           "  --comma-freq       write FREQ with a decimal comma\n"
+           "  --comma-freq       write FREQ with a decimal comma (also Cabrillo frequencies read)\n"
            "  --no-checks        write every record, without checks and report\n"
-           "  --separate-qsos    an empty line after every record\n"
+           "  --separate-qsos    an empty line after every record (CSV: after every line)\n"
+           "  --separator S      CSV output: comma or semicolon (default semicolon)\n"
+           "  --grid             read a TRLOG listing as a character grid instead\n"
            "  -h, --help         this text\n"
            "  --version          the program's version\n"
            "\n"

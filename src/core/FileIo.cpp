@@ -90,6 +90,21 @@ void syncFolder(const std::string &folder)
 
 } // namespace
 
+std::string absolutePath(const std::string &path)
+{
+    if (path.empty())
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        return path;
+    std::string normal = absolute.lexically_normal().string();
+    // "folder/" and "folder" name the same place; keep the root's own slash.
+    if (normal.size() > 1 && normal.back() == '/')
+        normal.pop_back();
+    return normal;
+}
+
 FileBytes readFileBytes(const std::string &path)
 {
     FileBytes result;

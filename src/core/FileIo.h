@@ -24,6 +24,9 @@ struct FileBytes {
 /// a device) is refused without waiting for it.
 FileBytes readFileBytes(const std::string &path);
 
+/// The path made absolute against the working folder, with "." and ".." steps taken out; symbolic
+/// links are kept as named. An empty path stays empty.
+std::string absolutePath(const std::string &path);
 /// What tells one state of a file from another: a program appending to it or replacing it changes it.
 struct FileStamp {
     std::uint64_t device = 0;

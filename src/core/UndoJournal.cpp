@@ -37,7 +37,7 @@ void UndoJournal::addRecord(UndoRecord record)
 {
     m_records.resize(static_cast<std::size_t>(m_current + 1));
     if (m_saved > m_current)
-        m_saved = -2; // the saved state was in the dropped branch and can never come back
+        m_saved = unreachable; // the saved state was in the dropped branch and can never come back
     capture(record);
     m_records.push_back(std::move(record));
     m_current = static_cast<int>(m_records.size()) - 1;

@@ -81,6 +81,9 @@ public:
 
     void clear();
     void markSaved() { m_saved = m_current; }
+    /// The table now differs from every state the journal can reach (a merge changed it without
+    /// records): the log stays modified until the next save.
+    void markUnsaved() { m_saved = unreachable; }
     bool isModified() const { return m_saved != m_current; }
     int recordCount() const { return static_cast<int>(m_records.size()); }
 
@@ -97,6 +100,8 @@ private:
     void unpackRow(int row, const PackedCells &cells);
     void renumber();
     int widthOf(int column) const { return m_widthOf ? m_widthOf(column) : -1; }
+
+    static constexpr int unreachable = -2; // a saved position no undo or redo can come back to
 
     LogTable &m_table;
     std::vector<UndoRecord> m_records;

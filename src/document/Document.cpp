@@ -7,6 +7,7 @@
 #include "core/Progress.h"
 #include "core/Text.h"
 #include "document/Host.h"
+#include "document/ImportFollowUp.h"
 #include "formats/AdiReader.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogSaver.h"
@@ -26,6 +27,9 @@ namespace
 constexpr const char *busyMessage = "Current thread is still running.\nPlease wait...";
 constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *adifForImportMessage = "This file is ADIF formatted.\nPlease open this file directly.";
+constexpr const char *trlogQuestion
+    = "TRLOG sequence is detected.\r\nDo you want to open this file as a TRLOG file?";
+constexpr const char *csvFilter = "MS Excel CSV files (*.csv)|*.csv|All files (*.*)|*.*|";
 constexpr const char *nothingToSaveMessage = "Nothing to save.";
 constexpr const char *stoppedBeforeRecordsMessage = "Reading was stopped before any QSO was read.";
 constexpr const char *changedOnDiskQuestion
@@ -140,16 +144,26 @@ void Document::reportWorkerFailure(const std::string &what, const std::string &f
     m_host.statusChanged(0, "Ready");
 }
 
-// A command that replaces the open log first offers to save unsaved changes: Yes saves and ends the
-// command, No goes on, Cancel ends it.
-bool Document::mayReplaceLog()
+Answer Document::askToSave(const char *question)
 {
     if (!m_logOpen || !isModified())
+        return Answer::No;
+    return m_host.message(BoxKind::Question, question, BoxButtons::YesNoCancel);
+}
+
+// A command that replaces the open log first offers to save unsaved changes: Yes saves and goes on
+// once nothing is left unsaved (a cancelled, failed or stopped save, or one that rejected QSOs, ends
+// the command), No goes on, Cancel ends it.
+bool Document::mayReplaceLog()
+{
+    switch (askToSave(reloadQuestion)) {
+    case Answer::Yes:
+        return saveTo(m_needsNewName, false) && !isModified();
+    case Answer::No:
         return true;
-    const Answer answer = m_host.message(BoxKind::Question, reloadQuestion, BoxButtons::YesNoCancel);
-    if (answer == Answer::Yes && saveTo(m_needsNewName, false))
-        m_journal.markSaved();
-    return answer == Answer::No;
+    default:
+        return false;
+    }
 }
 
 LogFileType Document::fileType(const std::string &path)
@@ -177,19 +191,15 @@ void Document::open()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
-    if (!path)
-        return;
-    choosePath(*path);
-    if (!isAdifOrWarn(m_currentPath))
-        return;
-    if (m_recent.add(m_currentPath, m_store))
-        m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    if (const auto path
+        = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "", currentFolder() }))
+        openAdif(absolutePath(*path));
 }
 
-void Document::openPath(const std::string &path)
+void Document::openPath(const std::string &given)
 {
+    // The recent files and the title name the file the same way whatever the working folder was.
+    const std::string path = absolutePath(given);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         if (m_recent.remove(path, m_store))
@@ -199,18 +209,18 @@ void Document::openPath(const std::string &path)
     }
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    choosePath(path);
-    if (!isAdifOrWarn(m_currentPath))
-        return;
-    if (m_recent.add(m_currentPath, m_store))
-        m_host.recentFilesChanged();
-    load(LoadKind::Replace);
+    openAdif(path);
 }
 
-void Document::choosePath(const std::string &path)
+// The chosen file becomes the open log only when it passes the type test: a refused file is never
+// the current path, so a later Save cannot write over it.
+void Document::openAdif(const std::string &path)
 {
-    m_previousPath = m_currentPath;
-    m_currentPath = path;
+    if (!isAdifOrWarn(path))
+        return;
+    if (m_recent.add(path, m_store))
+        m_host.recentFilesChanged();
+    load(LoadKind::Replace, path);
 }
 
 void Document::openRecent(int commandId)
@@ -222,69 +232,104 @@ void Document::openRecent(int commandId)
 
 void Document::reload()
 {
-    if (refuseWhenBusy() || !mayReplaceLog())
+    if (refuseWhenBusy())
         return;
-    choosePath(m_currentPath);
+    // Yes saves and ends the command: the operator sees the saved log, not the file read again.
+    const Answer answer = askToSave(reloadQuestion);
+    if (answer == Answer::Yes)
+        saveTo(m_needsNewName, false);
+    if (answer != Answer::No)
+        return;
     if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Replace);
+        load(LoadKind::Replace, m_currentPath);
 }
 
 void Document::merge()
 {
     if (refuseWhenBusy())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "" });
-    if (!path)
-        return;
-    choosePath(*path);
-    if (isAdifOrWarn(m_currentPath))
-        load(LoadKind::Merge);
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "", currentFolder() });
+    // The merged file joins the open log, which keeps its own name.
+    if (path && isAdifOrWarn(*path))
+        load(LoadKind::Merge, *path);
 }
 
 void Document::import()
 {
     if (refuseWhenBusy() || !mayReplaceLog())
         return;
-    const auto path = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "" });
+    const auto path
+        = m_host.chooseFileToOpen({ "Import Log Files", importDialogFilter(), "", currentFolder() });
     if (!path)
         return;
-    choosePath(*path);
-    const LogFileType type = fileType(m_currentPath);
-    if (type == LogFileType::TypeAdif)
+    const LogFileType type = fileType(*path);
+    if (type == LogFileType::TypeAdif) {
         m_host.message(BoxKind::Warning, adifForImportMessage);
-    else if (readerFor(type) == nullptr)
+        return;
+    }
+    const bool asTrlog = type == LogFileType::TypeTrlogTable
+        && m_host.message(BoxKind::Question, trlogQuestion, BoxButtons::YesNo) == Answer::Yes;
+    m_importReader = importReaderFor(type, asTrlog);
+    if (m_importReader == nullptr)
         m_host.message(BoxKind::Warning, cannotImportMessage);
     else
-        load(LoadKind::Import);
+        load(LoadKind::Import, *path);
 }
 
-void Document::load(LoadKind kind)
+void Document::saveAsCsv()
 {
+    if (refuseWhenBusy())
+        return;
+    const auto path
+        = m_host.chooseFileToSave({ "Save as Excel CSV file", csvFilter, "csv", currentFolder() });
+    if (!path)
+        return;
+    const LogWriter &writer = *formatOfType(LogFileType::TypeCsv)->writer;
+    const SaveOptions options = saveOptionsFor(m_settings);
+    SaveResult result;
+    const std::string failure = runInSlot(WorkerSlot::Save,
+        [&](Progress &progress) { result = writer.write(*path, m_table, options, {}, progress); });
+    if (!failure.empty())
+        reportWorkerFailure("Saving " + *path, failure);
+    else if (!result.ok)
+        m_host.message(BoxKind::Warning, result.message);
+}
+
+void Document::load(LoadKind kind, const std::string &path)
+{
+    // The file read becomes the open log once its load begins; a merged file joins the open log.
+    const std::string previousPath = m_currentPath;
+    if (kind != LoadKind::Merge)
+        m_currentPath = path;
     // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
-    const LogReader &reader = *readerFor(kind == LoadKind::Import ? m_fileType : LogFileType::TypeAdif);
-    const ReadOptions options { m_settings.ignoreBracket };
+    const LogReader &reader = kind == LoadKind::Import ? *m_importReader : *readerFor(LogFileType::TypeAdif);
+    const ReadOptions options { m_settings.ignoreBracket, m_definitions.contests, m_settings.useCommaFreq };
     // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
     // a merge that fails so is cut back to the rows and columns the log had.
     LogTable fresh;
     const int rows = m_table.rowCount(), columns = m_table.columnCount();
     ReadResult result;
+    m_merging = kind == LoadKind::Merge;
     // Taken before the read: a change made while it runs counts as a change since it was opened.
-    const std::optional<FileStamp> stamp = fileStamp(m_currentPath);
+    const std::optional<FileStamp> stamp = fileStamp(path);
     const std::string failure = runInSlot(
         kind == LoadKind::Import ? WorkerSlot::Import : WorkerSlot::Load, [&](Progress &progress) {
             if (kind == LoadKind::Merge)
-                result = AdiReader().merge(m_currentPath, m_wideSource, m_table, options, progress);
+                result = AdiReader().merge(path, m_wideSource, m_table, options, progress);
             else
-                result = reader.readFile(m_currentPath, m_wideSource, fresh, options, progress);
+                result = reader.readFile(path, m_wideSource, fresh, options, progress);
+            if (result.ok && kind == LoadKind::Import)
+                finishImportedTable(reader, fresh);
         });
+    m_merging = false;
     if (!failure.empty()) {
         if (kind == LoadKind::Merge) {
             m_table.setRowCount(rows);
             m_table.setColumnCount(columns);
         }
         m_host.tableReset();
-        reportWorkerFailure("Reading " + m_currentPath, failure);
-        m_currentPath = m_previousPath;
+        reportWorkerFailure("Reading " + path, failure);
+        m_currentPath = previousPath;
         return;
     }
     if (result.ok && kind != LoadKind::Merge)
@@ -303,6 +348,8 @@ void Document::finishLoad(const ReadResult &result, LoadKind kind)
         m_logOpen = true;
         m_invalidFound = false;
     } else {
+        if (!result.warning.empty())
+            m_host.message(BoxKind::Warning, result.warning);
         // A log read whose row numbers found no memory is no more use than one not read.
         m_host.message(BoxKind::Warning,
             result.ok            ? notEnoughMemoryMessage
@@ -314,12 +361,19 @@ void Document::finishLoad(const ReadResult &result, LoadKind kind)
     m_host.tableReset();
     refreshCount();
     m_host.statusChanged(0, "Ready");
-    if (kind != LoadKind::Merge)
+    if (kind != LoadKind::Merge) {
         refreshTitle();
-    m_journal.clear();
+        m_journal.clear();
+    } else if (result.ok) {
+        // The merged QSOs exist only here, and the records before the merge no longer fit the table
+        // (a column snapshot would blank the merged rows), so the history ends but the log is unsaved.
+        m_journal.clear();
+        m_journal.markUnsaved();
+    }
     // A merged or imported log, or one whose reading was stopped, is not the file on disk: Save asks
-    // for a name.
-    m_needsNewName = kind != LoadKind::Replace || result.stopped;
+    // for a name. A merge that found nothing changed nothing.
+    if (kind != LoadKind::Merge || result.ok)
+        m_needsNewName = kind != LoadKind::Replace || result.stopped;
     if (!numbered)
         return;
     if (result.stopped) {
@@ -384,7 +438,8 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     warnAboutMissingColumns();
     std::string path = m_currentPath;
     if (askForName) {
-        const auto chosen = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi" });
+        const auto chosen
+            = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi", proposedSaveName() });
         if (!chosen)
             return false;
         path = *chosen;
@@ -409,14 +464,16 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         m_host.message(BoxKind::Warning, result.message);
         return false;
     }
-    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved.
+    // Selected rows saved elsewhere are not the log saved: its edits stay unsaved. QSOs the checks
+    // rejected are not in the file and exist only in the grid, so the log stays modified.
     if (!selectionOnly) {
         if (m_needsNewName && askForName) {
             m_currentPath = path;
             m_needsNewName = false;
             refreshTitle();
         }
-        m_journal.markSaved();
+        if (result.errors.empty())
+            m_journal.markSaved();
     }
     rememberDiskFile(path);
     reportSave(result, writer.reportsFrequencyWarning());
@@ -521,6 +578,24 @@ UndoEffect Document::redo()
     if (effect.rowsChanged)
         refreshCount();
     return effect;
+}
+
+std::string Document::currentFolder() const
+{
+    return m_currentPath.empty() ? std::string()
+                                 : std::filesystem::path(m_currentPath).parent_path().string();
+}
+
+// The log's own name; a log imported from another format is proposed as ADIF beside its source.
+std::string Document::proposedSaveName() const
+{
+    if (m_currentPath.empty())
+        return {};
+    std::filesystem::path path(m_currentPath);
+    const std::string extension = toUpper(path.extension().string());
+    if (extension != ".ADI" && extension != ".ADIF" && extension != ".ADX")
+        path.replace_extension(".adi");
+    return path.string();
 }
 
 std::string Document::title() const

@@ -44,6 +44,8 @@ public:
     void save();
     void saveAs();
     void saveSelected();
+    /// Save as Excel CSV: writes the log for a spreadsheet; the log's state does not change.
+    void saveAsCsv();
     /// Asks about unsaved changes; true when the window may close.
     bool close();
     void openRecent(int commandId);
@@ -83,6 +85,8 @@ public:
     bool invalidFound() const { return m_invalidFound; }
     void setInvalidFound(bool found) { m_invalidFound = found; }
     bool isBusy() const;
+    /// True while a merge's worker runs (the grid keeps its shape; other loads start it afresh).
+    bool isMerging() const { return m_merging; }
     /// Shows "Current thread is still running.\nPlease wait..." and returns true while a worker runs.
     bool refuseWhenBusy();
     /// Runs a long column tool on a worker in the slot, behind the progress window. Returns false after
@@ -103,13 +107,13 @@ private:
     std::string runInSlot(WorkerSlot slot, const std::function<void(Progress &)> &work);
     /// The error box after a worker threw: what failed and why; the log stays as it was.
     void reportWorkerFailure(const std::string &what, const std::string &failure);
+    Answer askToSave(const char *question);
     bool mayReplaceLog();
-    /// The file a command works on becomes the current path; the one before is kept for a load that fails
-    /// unexpectedly.
-    void choosePath(const std::string &path);
+    void openAdif(const std::string &path);
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
-    void load(LoadKind kind);
+    /// Reads path into the table; Replace and Import make it the current path.
+    void load(LoadKind kind, const std::string &path);
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
@@ -118,6 +122,8 @@ private:
     void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
+    std::string currentFolder() const;
+    std::string proposedSaveName() const;
     void refreshCount();
 
     Host &m_host;
@@ -130,17 +136,18 @@ private:
     Definitions m_definitions;
     RecentFiles m_recent;
     std::string m_currentPath;
-    std::string m_previousPath;
     // The file the table was last read from or saved to, as it was then: a save over it asks first
     // when another program has changed it since.
     std::string m_diskPath;
     std::optional<FileStamp> m_diskStamp;
     LogFileType m_fileType = LogFileType::TypeUnrecognised;
+    const LogReader *m_importReader = nullptr; ///< the reader the last import chose
     bool m_wideSource = false;
     std::array<std::atomic<bool>, 4> m_slots {};
     bool m_logOpen = false;
     bool m_needsNewName = false;
     bool m_invalidFound = false;
+    bool m_merging = false;
     int m_invalidCursor = 0;
 };
 

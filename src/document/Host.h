@@ -22,6 +22,9 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;
     std::string defaultExtension; ///< without the dot; empty for none
+    /// Where the dialog starts: a folder to open in or, for a save, the file name to propose. Empty
+    /// leaves it to the host (the last folder used, else the home folder).
+    std::string startPath;
 };
 
 /// The four worker slots; at most one worker runs at a time.

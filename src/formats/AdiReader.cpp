@@ -120,6 +120,12 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
+// After a stop the rows sized for records never read would be empty QSOs that a save would meet.
+void dropRowsNeverRead(LogTable &table, int firstRow, int rowsRead)
+{
+    table.setRowCount(firstRow + rowsRead);
+}
+
 ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
 {
     ReadResult result;
@@ -174,6 +180,7 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    dropRowsNeverRead(table, 1, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }
@@ -206,6 +213,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    dropRowsNeverRead(table, oldRows, filled.records);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }

@@ -33,8 +33,8 @@ public:
 /// The cells point into the buffer, which the table takes over.
 ///
 /// Failure (an unreadable or empty file, no record, a stop in the first pass) leaves the table untouched.
-/// A stop in the second pass keeps the rows filled so far, leaves the remaining rows empty and reports
-/// success with stopped set.
+/// A stop in the second pass keeps the rows filled so far, drops the rows of the records not read and
+/// reports success with stopped set.
 ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress);
 ReadResult readAdiFile(
     const std::string &path, LogTable &table, const ReadOptions &options, Progress &progress);

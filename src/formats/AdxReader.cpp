@@ -143,6 +143,8 @@ ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
     ReadResult result;
     result.records = collected.records;
     result.recordsRead = fillRows(text, filled, known, collected.records, progress);
+    // The rows of records a stop kept from being read are not QSOs.
+    filled.setRowCount(result.recordsRead + 1);
     progress.setLabel("Filling the grid ...");
     result.ok = true;
     result.stopped = result.recordsRead < result.records;

@@ -6,6 +6,12 @@
 #include "formats/AdiWriter.h"
 #include "formats/AdxReader.h"
 #include "formats/AdxWriter.h"
+#include "formats/CabrilloReader.h"
+#include "formats/CharacterGridReader.h"
+#include "formats/CsvReader.h"
+#include "formats/CsvWriter.h"
+#include "formats/CtReader.h"
+#include "formats/TrlogReader.h"
 #include "settings/RecentFiles.h"
 
 #include <array>
@@ -22,6 +28,12 @@ const AdiReader adiReader;
 const AdiFormat adiWriter;
 const AdxReader adxReader;
 const AdxFormat adxWriter;
+const CabrilloReader cabrilloReader;
+const CsvReader csvReader;
+const CsvFormat csvWriter;
+const CtReader ctReader;
+const TrlogReader trlogReader;
+const CharacterGridReader characterGridReader;
 
 // The first entry is the program's own format, the default of every save.
 const std::array formats {
@@ -29,6 +41,15 @@ const std::array formats {
         &adiWriter },
     LogFormat { "ADX", LogFileType::TypeAdx, "adx", "ADX files (*.adx)|*.adx|", "ADX files (*.adx)|*adx|",
         &adxReader, &adxWriter },
+    LogFormat { "Cabrillo", LogFileType::TypeCabrillo, "cbr", "", "Cabrillo files (*.cbr)|*.cbr|",
+        &cabrilloReader, nullptr },
+    LogFormat {
+        "CSV", LogFileType::TypeCsv, "csv", "", "Excel CSV files (*.csv)|*.csv|", &csvReader, &csvWriter },
+    LogFormat { "CT", LogFileType::TypeCtBinary, "bin", "", "CT files (*.bin)|*.bin|", &ctReader, nullptr },
+    LogFormat { "TRLOG", LogFileType::TypeTrlogTable, "dat", "", "TRLOG files (*.dat)|*.dat|", &trlogReader,
+        nullptr },
+    // Any other text: tab-separated or unrecognised, one character per cell.
+    LogFormat { "Text", LogFileType::TypeTabSeparated, "txt", "", "", &characterGridReader, nullptr },
 };
 
 } // namespace
@@ -49,8 +70,15 @@ const LogFormat *formatOfType(LogFileType type)
 
 const LogReader *readerFor(LogFileType type)
 {
+    if (type == LogFileType::TypeUnrecognised)
+        return &characterGridReader;
     const LogFormat *format = formatOfType(type);
     return format != nullptr ? format->reader : nullptr;
+}
+
+const LogReader &textGridReader()
+{
+    return characterGridReader;
 }
 
 bool hasExtension(std::string_view path, std::string_view extension)
@@ -60,6 +88,16 @@ bool hasExtension(std::string_view path, std::string_view extension)
 }
 
 const LogFormat &formatForSavePath(std::string_view path)
+{
+    // Save writes what its dialog offers; a spreadsheet file is written by Save as Excel CSV only.
+    for (const LogFormat &format : formats) {
+        if (format.writer != nullptr && !format.saveFilter.empty() && hasExtension(path, format.extension))
+            return format;
+    }
+    return formats.front();
+}
+
+const LogFormat &formatForOutputPath(std::string_view path)
 {
     for (const LogFormat &format : formats) {
         if (format.writer != nullptr && hasExtension(path, format.extension))

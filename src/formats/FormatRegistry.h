@@ -53,12 +53,20 @@ std::span<const LogFormat> logFormats();
 /// The format the file-type test found, or null when none is registered for it.
 const LogFormat *formatOfType(LogFileType type);
 
-/// The reader for a file of that type, or null when the program cannot read it.
+/// The reader for a file of that type, or null when the program cannot read it. Text the file-type test
+/// does not recognise is read as a character grid.
 const LogReader *readerFor(LogFileType type);
 
-/// The format of a save to path: the one whose extension the path ends with (letter case ignored),
-/// else ADI. It always has a writer.
+/// The reader of any text cut into one cell per character (also for a TRLOG listing the operator does
+/// not want read as one).
+const LogReader &textGridReader();
+
+/// The format of a save to path: the one offered in the save dialog whose extension the path ends with
+/// (letter case ignored), else ADI. It always has a writer.
 const LogFormat &formatForSavePath(std::string_view path);
+
+/// The same among every format with a writer, CSV included: what a conversion to path writes.
+const LogFormat &formatForOutputPath(std::string_view path);
 
 /// True when path ends with "." and extension, letter case ignored.
 bool hasExtension(std::string_view path, std::string_view extension);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "core/LargeBuffer.h"
+#include "definitions/ContestTemplates.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillog
 {
@@ -19,6 +21,10 @@ class Progress;
 struct ReadOptions {
     /// Removes every "<" and ">" from the values ("Ignore '<' symbols in content").
     bool ignoreBracket = false;
+    /// The contest templates whose field lists name a Cabrillo log's exchange columns.
+    std::vector<ContestTemplate> contests {};
+    /// Frequencies a reader converts get a decimal comma ("Use Comma as <FREQ> point").
+    bool decimalComma = false;
 };
 
 /// The outcome of one read, the same for every format.
@@ -42,6 +48,9 @@ struct ReadResult {
     int emptyRecords = 0;
     /// On failure: the warning the program shows, in the words of the format that failed.
     std::string message;
+    /// On failure, when the reader found the file damaged: its own warning ("Invalid file content."),
+    /// shown before message.
+    std::string warning;
     /// On failure, when known: what went wrong underneath (an unreadable or empty file, no memory).
     std::string detail;
 };

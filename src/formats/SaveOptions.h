@@ -23,6 +23,7 @@ struct SaveOptions {
     bool noChecks = false; ///< write every record, without checks and report
     bool separateQsos = false; ///< an empty line after every record
     bool selectionOnly = false; ///< only the rows with a selected cell
+    char csvSeparator = ';'; ///< the separator of a CSV file, "," or ";"
     /// When set, the save fails rather than replace a target that no longer has this stamp.
     std::optional<FileStamp> unchangedSince;
 };

@@ -16,6 +16,7 @@ SaveOptions saveOptionsFor(const Settings &settings, bool selectionOnly)
     options.noChecks = settings.doNotCheckRequired;
     options.separateQsos = settings.separateQso;
     options.selectionOnly = selectionOnly;
+    options.csvSeparator = settings.csvSeparator;
     return options;
 }
 

@@ -10,7 +10,8 @@ struct Definitions;
 struct Settings;
 
 /// The save flags the operator chose in the options: type indicator, decimal comma, lower case, no
-/// checks and an empty line between QSOs. Every save and every copy as ADIF takes them from here.
+/// checks, an empty line between QSOs and the CSV separator. Every save and every copy as ADIF takes them
+/// from here.
 SaveOptions saveOptionsFor(const Settings &settings, bool selectionOnly = false);
 
 /// What a save checks against and writes into the header: the mode and band lists, the type map and

@@ -15,6 +15,13 @@ namespace quillog
 namespace
 {
 
+std::string failedToolsMessage(const std::string &tools)
+{
+    return "The desktop could not be told about the ADIF file types: " + tools
+        + " failed or is not installed (package shared-mime-info, xdg-utils). Files ending in .adi, .adif "
+          "and .adx may not open with Quillog yet.";
+}
+
 bool hasControlCharacter(std::string_view text)
 {
     for (const char c : text) {
@@ -73,6 +80,11 @@ std::string FileAssociation::mimePackagePath() const
 std::string FileAssociation::desktopFilePath() const
 {
     return m_dataHome + "/applications/" + std::string(desktopFileName);
+}
+
+std::string FileAssociation::iconPath() const
+{
+    return m_dataHome + "/icons/hicolor/scalable/apps/" + std::string(iconFileName);
 }
 
 std::string FileAssociation::mimePackageText()
@@ -146,10 +158,20 @@ bool FileAssociation::install()
         return fail("The program path cannot be used in a desktop entry: " + m_programPath);
     if (!writeFile(mimePackagePath(), mimePackageText()) || !writeFile(desktopFilePath(), desktopEntryText()))
         return false;
-    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    // The icon is a nicety: without it the desktop shows a generic one.
+    if (!m_iconSvg.empty())
+        writeFile(iconPath(), m_iconSvg);
+    m_error.clear();
+    std::string failed;
+    if (!m_runner({ "update-mime-database", m_dataHome + "/mime" }))
+        failed = "update-mime-database";
+    // Only some desktops keep this cache; without the program the entry is found all the same.
     m_runner({ "update-desktop-database", m_dataHome + "/applications" });
-    m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
-        std::string(adifMimeType), std::string(adxMimeType) });
+    if (!m_runner({ "xdg-mime", "default", std::string(desktopFileName), std::string(adiMimeType),
+            std::string(adifMimeType), std::string(adxMimeType) }))
+        failed += failed.empty() ? "xdg-mime" : " and xdg-mime";
+    if (!failed.empty())
+        return fail(failedToolsMessage(failed));
     return true;
 }
 
@@ -159,11 +181,12 @@ bool FileAssociation::remove()
     if (m_dataHome.empty())
         return fail("No folder for the user's data: neither XDG_DATA_HOME nor HOME is set.");
     std::error_code error;
-    for (const std::string &path : { desktopFilePath(), mimePackagePath() }) {
+    for (const std::string &path : { desktopFilePath(), mimePackagePath(), iconPath() }) {
         if (!fs::remove(path, error) && error)
             fail("Cannot delete " + path + ": " + error.message());
     }
-    m_runner({ "update-mime-database", m_dataHome + "/mime" });
+    if (!m_runner({ "update-mime-database", m_dataHome + "/mime" }) && m_error.empty())
+        fail(failedToolsMessage("update-mime-database"));
     m_runner({ "update-desktop-database", m_dataHome + "/applications" });
     return m_error.empty();
 }

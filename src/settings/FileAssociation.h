@@ -22,6 +22,7 @@ public:
     static constexpr std::string_view adxMimeType = "text/x-quillog-adx";
     static constexpr std::string_view desktopFileName = "quillog.desktop";
     static constexpr std::string_view mimePackageName = "quillog-adif.xml";
+    static constexpr std::string_view iconFileName = "quillog.svg";
 
     /// programPath: the full path of the installed program that the desktop entry runs.
     FileAssociation(
@@ -32,15 +33,22 @@ public:
     /// $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share; empty without either.
     static std::string userDataHome();
 
-    /// Writes both files and registers them; false (with errorText()) when a file cannot be written.
+    /// The program's icon (SVG text), written into the user's hicolor theme with the desktop entry so
+    /// that its Icon= line finds it also when Quillog is not installed system-wide.
+    void setIconSvg(std::string svg) { m_iconSvg = std::move(svg); }
+
+    /// Writes both files (and the icon) and registers them; false (with errorText()) when a file
+    /// cannot be written or update-mime-database or xdg-mime fails.
     bool install();
-    /// Deletes both files and updates the type database; false when a file stays behind.
+    /// Deletes the files and updates the type database; false when a file stays behind or the
+    /// database cannot be updated.
     bool remove();
     /// True while the type package and a desktop entry naming our types are in place.
     bool isInstalled() const;
 
     std::string mimePackagePath() const;
     std::string desktopFilePath() const;
+    std::string iconPath() const;
     const std::string &errorText() const { return m_error; }
 
     /// The text of the type package and of the desktop entry.
@@ -54,6 +62,7 @@ private:
     std::string m_dataHome;
     std::string m_programPath;
     CommandRunner m_runner;
+    std::string m_iconSvg;
     std::string m_error;
 };
 

@@ -75,7 +75,8 @@ private:
 };
 
 /// The text shown when the association box was changed.
+/// The association is made per user on Linux (no administrator rights), so the hint says so.
 inline constexpr std::string_view associationHint
-    = "You might need to run Quillog as Administrator to associate ADIF file extension.";
+    = "The association of ADIF files (*.adi, *.adif) with Quillog is changed for your user account only.";
 
 } // namespace quillog

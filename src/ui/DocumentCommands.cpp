@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "formats/SaveSettings.h"
 #include "tools/Clipboard.h"
+#include "tools/ColumnMove.h"
 #include "ui/ClipboardGlue.h"
 #include "ui/GridView.h"
 #include "ui/LogTableModel.h"
@@ -43,9 +44,11 @@ void DocumentCommands::connectActions(const MainActions &actions)
     run(actions.import, [this] { m_document.import(); });
     run(actions.save, [this] { m_document.save(); });
     run(actions.saveAs, [this] { m_document.saveAs(); });
+    run(actions.saveAsCsv, [this] { m_document.saveAsCsv(); });
     connect(actions.check, &QAction::triggered, this, &DocumentCommands::check);
-    run(actions.nextInvalid, [this] { showRow(m_document.nextInvalidQso()); });
-    run(actions.previousInvalid, [this] { showRow(m_document.previousInvalidQso()); });
+    // Stepping through invalid QSOs only scrolls: the operator's current cell and selection stay.
+    run(actions.nextInvalid, [this] { m_view.scrollToTableRow(m_document.nextInvalidQso()); });
+    run(actions.previousInvalid, [this] { m_view.scrollToTableRow(m_document.previousInvalidQso()); });
     connect(actions.undo, &QAction::triggered, this, &DocumentCommands::undo);
     connect(actions.redo, &QAction::triggered, this, &DocumentCommands::redo);
     connect(actions.copy, &QAction::triggered, this, &DocumentCommands::copy);
@@ -81,12 +84,26 @@ void DocumentCommands::showUndoEffect(const UndoEffect &effect, int columnsBefor
         m_view.setTableColumnWidth(effect.column, effect.width);
         return;
     default:
-        m_view.resetKeepingWidths();
-        // A column that came back gets its old width; the others keep theirs.
-        if (m_document.table().columnCount() > columnsBefore)
-            m_view.setTableColumnWidth(effect.column, effect.width);
+        showColumnsChanged(effect, columnsBefore);
         return;
     }
+}
+
+// Every column keeps its width, also when one came or went before it; a column that came back gets
+// the width it had.
+void DocumentCommands::showColumnsChanged(const UndoEffect &effect, int columnsBefore)
+{
+    QVector<int> widths = m_view.columnWidths();
+    const int columnsNow = m_document.table().columnCount();
+    const int column = m_model.modelColumn(effect.column);
+    if (columnsNow > columnsBefore && column >= 0 && column <= widths.size())
+        widths.insert(column, effect.width);
+    else if (columnsNow < columnsBefore && column >= 0 && column < widths.size())
+        widths.remove(column);
+    m_view.resetKeepingWidths();
+    m_view.setColumnWidths(widths);
+    if (columnsNow > columnsBefore)
+        m_view.setTableColumnWidth(effect.column, effect.width);
 }
 
 void DocumentCommands::refreshCount()
@@ -173,6 +190,23 @@ void DocumentCommands::showRow(int tableRow)
     m_view.scrollTo(first, QAbstractItemView::PositionAtCenter);
     m_view.setCurrentIndex(first);
     m_view.selectRow(tableRow - 1);
+}
+
+void DocumentCommands::moveColumn(int fromTableColumn, int toTableColumn)
+{
+    if (!m_document.isLogOpen() || m_document.isBusy())
+        return;
+    QVector<int> widths = m_view.columnWidths();
+    const int from = m_model.modelColumn(fromTableColumn);
+    const int to = m_model.modelColumn(toTableColumn);
+    if (quillog::moveColumn(m_document.table(), m_document.journal(), fromTableColumn, toTableColumn,
+            m_view.tableColumnWidth(fromTableColumn))
+        < 0)
+        return;
+    widths.move(from, to);
+    m_view.resetKeepingWidths();
+    m_view.setColumnWidths(widths);
+    Q_EMIT commandDone();
 }
 
 void DocumentCommands::enumerateRows()

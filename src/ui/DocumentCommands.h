@@ -39,6 +39,8 @@ public Q_SLOTS:
     void saveSelected();
     /// Sort This Column: ascending, or the other way round when the column was sorted last; undoable.
     void sortByColumn(int tableColumn);
+    /// A header drag: moves the column in the table, undoably, and its width with it.
+    void moveColumn(int fromTableColumn, int toTableColumn);
     /// Enumerate Rows: numbers the rows in their present order (not undoable).
     void enumerateRows();
     void check();
@@ -51,6 +53,7 @@ Q_SIGNALS:
 
 private:
     void showUndoEffect(const UndoEffect &effect, int columnsBefore);
+    void showColumnsChanged(const UndoEffect &effect, int columnsBefore);
     void refreshCount();
 
     Document &m_document;

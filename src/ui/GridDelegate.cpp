@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/GridDelegate.h"
 
+#include "ui/LogTableModel.h"
+
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 
 namespace quillog::ui
 {
@@ -31,6 +35,28 @@ void GridDelegate::paint(
     paintLines(*painter, option.rect, m_style, m_lines, palette.color(QPalette::Shadow),
         palette.color(QPalette::Light));
     painter->restore();
+}
+
+void applyGridAppearance(QTableView &grid, const GridAppearance &appearance, const QFont &font)
+{
+    QPalette colours = grid.palette();
+    colours.setColor(QPalette::Base, toQColor(appearance.backColour));
+    colours.setColor(QPalette::Text, toQColor(appearance.textColour));
+    colours.setColor(QPalette::Highlight, toQColor(appearance.selectedColour));
+    colours.setColor(QPalette::HighlightedText, QApplication::palette().color(QPalette::HighlightedText));
+    grid.setPalette(colours);
+    auto *delegate = qobject_cast<GridDelegate *>(grid.itemDelegate());
+    if (delegate == nullptr) {
+        delegate = new GridDelegate(&grid);
+        grid.setItemDelegate(delegate);
+    }
+    delegate->setStyle(appearance.style, toQColor(appearance.linesColour));
+    // The delegate draws the lines in the chosen style; Qt's own lines would cover them.
+    grid.setShowGrid(false);
+    grid.setFont(font);
+    grid.horizontalHeader()->setFont(font);
+    grid.verticalHeader()->setFont(font);
+    grid.viewport()->update();
 }
 
 void GridDelegate::paintLines(QPainter &painter, const QRect &cell, GridStyle style, const QColor &lines,

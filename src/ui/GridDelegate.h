@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QStyledItemDelegate>
 
+class QTableView;
+
 namespace quillog::ui
 {
 
@@ -32,5 +34,9 @@ private:
     GridStyle m_style = GridStyle::Flat;
     QColor m_lines;
 };
+
+/// Gives a grid the operator's look: colours, font and the border style drawn by a GridDelegate (made
+/// for the grid when it has none). The main grid and the smaller grids of the dialogs share it.
+void applyGridAppearance(QTableView &grid, const GridAppearance &appearance, const QFont &font);
 
 } // namespace quillog::ui

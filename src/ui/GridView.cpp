@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -44,6 +45,10 @@ GridView::GridView(LogTable &table, LogTableModel &model, QWidget *parent)
 
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
         [this](int section) { Q_EMIT headerClicked(m_model.tableColumn(section), QCursor::pos()); });
+    // A dragged header moves the column in the table, where it can be undone; the header itself keeps
+    // showing the model's order.
+    horizontalHeader()->setSectionsMovable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this, &GridView::headerDragged);
     if (auto *corner = findChild<QAbstractButton *>()) {
         disconnect(corner, nullptr, this, nullptr);
         connect(corner, &QAbstractButton::clicked, this, [this] { Q_EMIT cornerClicked(QCursor::pos()); });
@@ -59,17 +64,8 @@ GridView::GridView(LogTable &table, LogTableModel &model, QWidget *parent)
 
 void GridView::applyAppearance(const GridAppearance &appearance, const QFont &font)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, toQColor(appearance.backColour));
-    colours.setColor(QPalette::Text, toQColor(appearance.textColour));
-    colours.setColor(QPalette::Highlight, toQColor(appearance.selectedColour));
-    colours.setColor(QPalette::HighlightedText, QApplication::palette().color(QPalette::HighlightedText));
-    setPalette(colours);
-    m_delegate->setStyle(appearance.style, toQColor(appearance.linesColour));
+    applyGridAppearance(*this, appearance, font);
     setHorizontalScrollMode(appearance.excelScroll ? ScrollPerItem : ScrollPerPixel);
-    setFont(font);
-    horizontalHeader()->setFont(font);
-    verticalHeader()->setFont(font);
     const int rowHeight = QFontMetrics(font).height() + 6;
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->setMinimumSectionSize(rowHeight);
@@ -79,6 +75,10 @@ void GridView::applyAppearance(const GridAppearance &appearance, const QFont &fo
 
 void GridView::sizeColumnsAfterLoad()
 {
+    // A new log starts at its top left with nothing chosen.
+    selectionModel()->clearCurrentIndex();
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
     // Rows keep the one height the font gives; measuring each of 100,000 rows would take seconds.
     resizeColumnsToContents();
     if (m_model.columnCount() > 0 && m_model.columnCount() <= fillColumnLimit)
@@ -124,14 +124,35 @@ void GridView::setTableColumnWidth(int tableColumn, int width)
 
 void GridView::resetKeepingWidths()
 {
-    QVector<int> widths;
-    for (int column = 0; column < m_model.columnCount(); ++column)
-        widths.append(columnWidth(column));
+    const QVector<int> widths = columnWidths();
+    const QModelIndex current = currentIndex();
+    const int currentRow = current.row();
+    const int currentColumn = current.column();
+    const int top = verticalScrollBar()->value();
+    const int left = horizontalScrollBar()->value();
+
     m_model.reset();
-    for (int column = 0; column < std::min<int>(int(widths.size()), m_model.columnCount()); ++column)
-        setColumnWidth(column, widths.at(column));
+    setColumnWidths(widths);
+    const int kept = std::min<int>(int(widths.size()), m_model.columnCount());
+    // A column that joined at the right (a pasted field) is as wide as its contents.
+    for (int column = kept; column < m_model.columnCount(); ++column)
+        sizeNewColumn(column);
+    const QModelIndex again = m_model.index(currentRow, currentColumn);
+    if (again.isValid())
+        selectionModel()->setCurrentIndex(again, QItemSelectionModel::NoUpdate);
     restoreSelectionFromTable();
+    verticalScrollBar()->setValue(top);
+    horizontalScrollBar()->setValue(left);
     updateRowsBelow();
+}
+
+void GridView::sizeNewColumn(int column)
+{
+    // A column without a name yet (the empty start grid, an inserted column) takes the default width.
+    if (m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty())
+        setColumnWidth(column, horizontalHeader()->defaultSectionSize());
+    else
+        resizeColumnToContents(column);
 }
 
 void GridView::restoreSelectionFromTable()
@@ -149,6 +170,43 @@ void GridView::restoreSelectionFromTable()
     const QItemSelection rectangle(
         m_model.index(bounds.firstRow - 1, firstColumn), m_model.index(bounds.lastRow - 1, lastColumn));
     selectionModel()->select(rectangle, QItemSelectionModel::ClearAndSelect);
+}
+
+void GridView::headerDragged(int, int oldVisual, int newVisual)
+{
+    QHeaderView *header = horizontalHeader();
+    const QSignalBlocker blocker(header);
+    header->moveSection(newVisual, oldVisual);
+    Q_EMIT columnMoveRequested(m_model.tableColumn(oldVisual), m_model.tableColumn(newVisual));
+}
+
+QVector<int> GridView::columnWidths() const
+{
+    // The header's own count: the table may already have changed shape under the model.
+    QVector<int> widths;
+    for (int column = 0; column < horizontalHeader()->count(); ++column)
+        widths.append(columnWidth(column));
+    return widths;
+}
+
+void GridView::setColumnWidths(const QVector<int> &widths)
+{
+    for (int column = 0; column < std::min<int>(int(widths.size()), m_model.columnCount()); ++column)
+        setColumnWidth(column, widths.at(column));
+}
+
+void GridView::scrollToTableRow(int tableRow)
+{
+    const QModelIndex index = m_model.index(tableRow - 1, std::max(0, columnAt(0)));
+    if (index.isValid())
+        scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void GridView::restoreSelection(const QItemSelection &selection)
+{
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // An unchanged selection emits nothing, but the table may have dropped its note of it.
+    syncSelectionToTable();
 }
 
 void GridView::scrollToLastRow()

@@ -36,12 +36,21 @@ public:
     int tableColumnWidth(int tableColumn) const;
     void setTableColumnWidth(int tableColumn, int width);
 
-    /// Rereads the model after the table changed shape, keeping the columns' widths where it can.
+    /// Rereads the model after the table changed shape, keeping the columns' widths, the current cell,
+    /// the selection and the scroll position where they still fit; new columns at the right are sized
+    /// to their contents.
     void resetKeepingWidths();
     /// Selects the table's selection rectangle again, or clears the table's selection when it no
     /// longer fits the table.
     void restoreSelectionFromTable();
+    /// Selects the cells again and notes them in the table (after a worker that changed its shape).
+    void restoreSelection(const QItemSelection &selection);
 
+    QVector<int> columnWidths() const;
+    void setColumnWidths(const QVector<int> &widths);
+
+    /// Scrolls the table row into view when it is not visible; the current cell and selection stay.
+    void scrollToTableRow(int tableRow);
     void scrollToLastRow();
     bool rowsBelow() const { return m_rowsBelow; }
     /// "   Row: %i  Column: %i  Selected: %i", or empty when nothing is selected.
@@ -55,6 +64,8 @@ Q_SIGNALS:
     /// A left click on a field column's header, and on the corner above the "#" column.
     void headerClicked(int tableColumn, const QPoint &globalPos);
     void cornerClicked(const QPoint &globalPos);
+    /// A field column's header was dragged from one place to another (table columns).
+    void columnMoveRequested(int fromTableColumn, int toTableColumn);
     /// A right click on a cell.
     void cellMenuRequested(const QModelIndex &index, const QPoint &globalPos);
 
@@ -67,8 +78,10 @@ protected:
 
 private:
     void syncSelectionToTable();
+    void headerDragged(int logical, int oldVisual, int newVisual);
     void updateRowsBelow();
     void widenToFill();
+    void sizeNewColumn(int column);
     bool showTipForCutOffText(const QPoint &pos, const QPoint &globalPos);
     qsizetype selectedCellCount() const;
 

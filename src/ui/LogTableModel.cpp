@@ -37,18 +37,28 @@ int LogTableModel::modelColumn(int tableColumn) const
     return tableColumn - m_table.fixedColumnCount();
 }
 
+int LogTableModel::tableRows() const
+{
+    return std::max(0, m_table.rowCount() - 1);
+}
+
+int LogTableModel::tableColumns() const
+{
+    return std::max(0, m_table.columnCount() - m_table.fixedColumnCount());
+}
+
 int LogTableModel::rowCount(const QModelIndex &parent) const
 {
-    if (parent.isValid() || m_frozen)
+    if (parent.isValid())
         return 0;
-    return std::max(0, m_table.rowCount() - 1);
+    return m_frozen ? m_frozenRows : tableRows();
 }
 
 int LogTableModel::columnCount(const QModelIndex &parent) const
 {
-    if (parent.isValid() || m_frozen)
+    if (parent.isValid())
         return 0;
-    return std::max(0, m_table.columnCount() - m_table.fixedColumnCount());
+    return m_frozen ? m_frozenColumns : tableColumns();
 }
 
 QVariant LogTableModel::data(const QModelIndex &index, int role) const
@@ -124,19 +134,39 @@ void LogTableModel::freeze()
 {
     if (m_frozen)
         return;
-    beginResetModel();
+    // The view keeps the shape it knows (and with it widths, scroll position, current cell and
+    // selection); only the cells go blank until the worker is done.
+    m_frozenRows = tableRows();
+    m_frozenColumns = tableColumns();
     m_frozen = true;
-    endResetModel();
 }
 
 void LogTableModel::thaw()
 {
     if (!m_frozen)
         return;
-    beginResetModel();
+    const int rows = tableRows();
+    const int columns = tableColumns();
+    if (rows < m_frozenRows || columns < m_frozenColumns) {
+        beginResetModel();
+        m_frozen = false;
+        m_encoding = detectEncoding(m_table);
+        endResetModel();
+        return;
+    }
+    // A worker that added rows or columns (a merge) added them at the end.
+    if (columns > m_frozenColumns) {
+        beginInsertColumns({}, m_frozenColumns, columns - 1);
+        m_frozenColumns = columns;
+        endInsertColumns();
+    }
+    if (rows > m_frozenRows) {
+        beginInsertRows({}, m_frozenRows, rows - 1);
+        m_frozenRows = rows;
+        endInsertRows();
+    }
     m_frozen = false;
-    m_encoding = detectEncoding(m_table);
-    endResetModel();
+    refreshCells();
 }
 
 void LogTableModel::reset()

@@ -37,7 +37,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    /// While frozen the model reports no rows and never reads the table (a worker is writing it).
+    /// While frozen the model never reads the table (a worker may be writing it): it keeps reporting
+    /// the shape it had and shows no text. Thawing brings the view up to date without a reset when the
+    /// table kept its shape or grew at its ends, so the view keeps its place.
     void freeze();
     void thaw();
     bool isFrozen() const { return m_frozen; }
@@ -61,6 +63,9 @@ public:
     int modelColumn(int tableColumn) const;
 
 private:
+    int tableRows() const;
+    int tableColumns() const;
+
     LogTable &m_table;
     UndoJournal &m_journal;
     GridAppearance m_appearance;
@@ -68,6 +73,8 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_frozen = false;
     std::map<std::pair<int, int>, QString> m_toolTips;
+    int m_frozenRows = 0;
+    int m_frozenColumns = 0;
 };
 
 QColor toQColor(Colour colour);

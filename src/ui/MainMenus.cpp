@@ -60,10 +60,15 @@ void MainMenus::buildFileMenu(QMainWindow &window)
     m_actions.save = addAction(menu, QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     m_actions.saveAs = addAction(
         menu, QStringLiteral("&Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "save-as");
+    m_actions.saveAsCsv
+        = addAction(menu, QStringLiteral("Save as Excel CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     menu->addSeparator();
     m_recent = menu->addMenu(QStringLiteral("&Recent Files"));
     menu->addSeparator();
     m_actions.exit = addAction(menu, QStringLiteral("E&xit"));
+    // The desktop's Quit key besides the window's own close key.
+    m_actions.exit->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4) });
+    m_actions.exit->setMenuRole(QAction::QuitRole);
 }
 
 void MainMenus::buildEditMenu(QMainWindow &window)
@@ -180,6 +185,7 @@ void MainMenus::updateEnabled(Document &document, const ViewState &view)
     m_actions.previousInvalid->setEnabled(document.canStepThroughInvalid());
     m_actions.save->setEnabled(document.canSave());
     m_actions.saveAs->setEnabled(open);
+    m_actions.saveAsCsv->setEnabled(open);
     m_actions.undo->setEnabled(document.journal().canUndo());
     m_actions.redo->setEnabled(document.journal().canRedo());
     m_actions.copy->setEnabled(view.hasSelection);
@@ -195,8 +201,9 @@ void MainMenus::rebuildRecentFiles(const RecentFiles &recent)
 {
     m_recent->clear();
     for (int index = recent.count() - 1; index >= 0; --index) {
-        const QString path = QFile::decodeName(recent.pathAt(index).c_str());
-        QAction *action = m_recent->addAction(path);
+        QString path = QFile::decodeName(recent.pathAt(index).c_str());
+        // An "&" of the path is text, not the mark of a menu key.
+        QAction *action = m_recent->addAction(path.replace(QLatin1Char('&'), QStringLiteral("&&")));
         const int commandId = RecentFiles::firstCommandId + index;
         connect(action, &QAction::triggered, this, [this, commandId] { Q_EMIT recentFileChosen(commandId); });
     }

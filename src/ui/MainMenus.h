@@ -44,6 +44,7 @@ struct MainActions {
     QAction *sortChronologically = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
+    QAction *saveAsCsv = nullptr;
     QAction *exit = nullptr;
     QAction *undo = nullptr;
     QAction *redo = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/HelpCommands.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
+#include "ui/PngImage.h"
 #include "ui/QtHost.h"
 #include "ui/SearchCommands.h"
 #include "ui/SettingsCommands.h"
@@ -25,7 +26,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTimer>
+#include <utility>
 
 namespace quillog::ui
 {
@@ -37,7 +38,8 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     , m_document(std::make_unique<Document>(
           *m_host, store, QCoreApplication::applicationDirPath().toStdString(), dataFolder))
 {
-    setWindowTitle(QStringLiteral("Quillog"));
+    setWindowTitle(QStringLiteral("Quillog[*]"));
+    setWindowIcon(programIcon());
     setAcceptDrops(true);
     m_model = new LogTableModel(m_document->table(), m_document->journal(), this);
     m_view = new GridView(m_document->table(), *m_model, this);
@@ -66,7 +68,11 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     resize(1000, 640);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets outlive the document, whose table goes first: closing them must not read it.
+    m_model->freeze();
+}
 
 void MainWindow::buildStatusBar()
 {
@@ -84,13 +90,16 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::connectHost()
 {
-    connect(m_host.get(), &QtHost::titleTextChanged, this, &QWidget::setWindowTitle);
+    connect(m_host.get(), &QtHost::titleTextChanged, this, &MainWindow::showTitle);
     connect(m_host.get(), &QtHost::statusTextChanged, this, [this](int pane, const QString &text) {
         if (pane >= 0 && pane < int(m_panes.size()))
             m_panes[std::size_t(pane)]->setText(text);
     });
     connect(m_host.get(), &QtHost::tableWasReset, this, [this] {
         m_view->resetKeepingWidths();
+        // The document resets the table once a load has numbered its rows: size the columns now.
+        if (std::exchange(m_sizeColumnsAtReset, false))
+            m_view->sizeColumnsAfterLoad();
         refreshActions();
     });
     connect(m_host.get(), &QtHost::recentFilesWereChanged, this,
@@ -110,6 +119,7 @@ void MainWindow::connectHost()
     connect(m_view, &GridView::positionChanged, m_panes[1], &QLabel::setText);
     connect(m_view, &GridView::positionChanged, this, &MainWindow::refreshActions);
     connect(m_view, &GridView::rowsBelowChanged, this, &MainWindow::refreshActions);
+    connect(m_view, &GridView::columnMoveRequested, m_commands, &DocumentCommands::moveColumn);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &MainWindow::refreshActions);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::refreshActions);
     const MainActions &actions = m_menus->actions();
@@ -139,6 +149,9 @@ void MainWindow::openPath(const QString &path)
 
 void MainWindow::workerStarting(int)
 {
+    // The worker may change the table's shape, which drops the table's own note of the selection;
+    // the view's selection survives a thaw that only appends.
+    m_selectionBeforeWorker = m_view->selectionModel()->selection();
     m_model->freeze();
 }
 
@@ -146,18 +159,27 @@ void MainWindow::workerFinished(int slot)
 {
     m_model->thaw();
     const auto worker = WorkerSlot(slot);
-    if (worker == WorkerSlot::Load || worker == WorkerSlot::Import) {
+    // A merge (in the load slot) keeps the grid's shape; other loads start afresh.
+    if ((worker == WorkerSlot::Load || worker == WorkerSlot::Import) && !m_document->isMerging()) {
         m_document->table().clearSelection();
-        // The document numbers the rows after the worker has returned; size the columns after that.
-        QTimer::singleShot(0, m_view, &GridView::sizeColumnsAfterLoad);
+        m_sizeColumnsAtReset = true;
     } else {
-        m_view->restoreSelectionFromTable();
+        m_view->restoreSelection(m_selectionBeforeWorker);
     }
+    m_selectionBeforeWorker.clear();
     refreshActions();
+}
+
+void MainWindow::showTitle(QString title)
+{
+    // "[*]" marks where Qt shows the modified state; one that belongs to the path is doubled to stay text.
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 void MainWindow::refreshActions()
 {
+    setWindowModified(m_document->isLogOpen() && m_document->isModified());
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     ViewState state;
     state.hasSelection = m_view->selectionModel() && m_view->selectionModel()->hasSelection();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QItemSelection>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -68,6 +69,7 @@ protected:
 
 private:
     void buildStatusBar();
+    void showTitle(QString title);
     void connectHost();
     void applySettings();
     void workerStarting(int slot);
@@ -87,6 +89,8 @@ private:
     GridMenus *m_gridMenus = nullptr;
     ValidationCommands *m_validationCommands = nullptr;
     std::array<QLabel *, 3> m_panes {};
+    bool m_sizeColumnsAtReset = false; // a load or import starts the grid afresh
+    QItemSelection m_selectionBeforeWorker;
 };
 
 } // namespace quillog::ui

@@ -57,4 +57,15 @@ QIcon pngIcon(const QString &resourcePath)
     return QIcon(QPixmap::fromImage(image));
 }
 
+QIcon programIcon()
+{
+    QIcon embedded;
+    for (const int size : { 16, 24, 32, 48, 64, 128, 256 }) {
+        const QImage image = loadPngResource(QStringLiteral(":/icons/quillog-%1.png").arg(size));
+        if (!image.isNull())
+            embedded.addPixmap(QPixmap::fromImage(image));
+    }
+    return embedded;
+}
+
 } // namespace quillog::ui

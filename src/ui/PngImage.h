@@ -16,5 +16,8 @@ QImage decodePng(const QByteArray &bytes);
 QImage loadPngResource(const QString &resourcePath);
 /// An icon drawn from a PNG resource; an empty icon when the resource cannot be decoded.
 QIcon pngIcon(const QString &resourcePath);
+/// The program's own icon for its windows, from the sizes compiled into the program (the same picture
+/// as the hicolor theme's "quillog", which the desktop entry names; Qt may have no SVG support).
+QIcon programIcon();
 
 } // namespace quillog::ui

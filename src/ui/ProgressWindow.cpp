@@ -3,6 +3,7 @@
 
 #include "ui/PngImage.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -15,10 +16,12 @@ namespace quillog::ui
 {
 
 ProgressWindow::ProgressWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_label(new QLabel(this))
-    , m_bar(new QProgressBar(this))
-    , m_stop(new QPushButton(this))
+    // No caption: some window managers add minimise and maximise buttons to any title bar whatever
+    // the window asks for, and Stop is the one way out.
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_label(new QLabel)
+    , m_bar(new QProgressBar)
+    , m_stop(new QPushButton)
 {
     setWindowTitle(QStringLiteral("Quillog"));
     setModal(true);
@@ -36,12 +39,20 @@ ProgressWindow::ProgressWindow(QWidget *parent)
     }
     connect(m_stop, &QPushButton::clicked, this, &ProgressWindow::requestStop);
 
+    // Without the window manager's frame the window draws its own edge.
+    auto *frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setLineWidth(2);
     auto *row = new QHBoxLayout;
     row->addWidget(m_bar, 1);
     row->addWidget(m_stop);
+    auto *inside = new QVBoxLayout(frame);
+    inside->addWidget(m_label);
+    inside->addLayout(row);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_label);
-    layout->addLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ProgressWindow::setLabel(const QString &text)

@@ -5,6 +5,7 @@
 #include "ui/ProgressWindow.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -148,25 +149,39 @@ Answer QtHost::message(BoxKind kind, std::string_view text, BoxButtons buttons)
     return answerFor(box.exec(), buttons);
 }
 
-std::optional<std::string> QtHost::chooseFileToOpen(const FileDialogRequest &request)
+QString dialogStart(const std::string &startPath, const QString &lastFolder)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        m_window, fromUtf8(request.title), QString(), qtFileFilter(request.filter));
+    if (!startPath.empty())
+        return QFile::decodeName(startPath.c_str());
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir())
+        return lastFolder;
+    return QDir::homePath();
+}
+
+std::optional<std::string> QtHost::chosen(const QString &path)
+{
     if (path.isEmpty())
         return std::nullopt;
+    m_lastFolder = QFileInfo(path).absolutePath();
     return QFile::encodeName(path).toStdString();
+}
+
+std::optional<std::string> QtHost::chooseFileToOpen(const FileDialogRequest &request)
+{
+    return chosen(QFileDialog::getOpenFileName(m_window, fromUtf8(request.title),
+        dialogStart(request.startPath, m_lastFolder), qtFileFilter(request.filter)));
 }
 
 std::optional<std::string> QtHost::chooseFileToSave(const FileDialogRequest &request)
 {
-    QFileDialog dialog(m_window, fromUtf8(request.title), QString(), qtFileFilter(request.filter));
+    QFileDialog dialog(m_window, fromUtf8(request.title), dialogStart(request.startPath, m_lastFolder),
+        qtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    const QString path = withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
-    return QFile::encodeName(path).toStdString();
+    return chosen(withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension));
 }
 
 void QtHost::runWorker(WorkerSlot slot, const std::function<void(Progress &)> &work)

@@ -46,12 +46,19 @@ Q_SIGNALS:
     void recentFilesWereChanged();
 
 private:
+    /// Remembers the folder of a chosen file for the next dialog that has no place of its own.
+    std::optional<std::string> chosen(const QString &path);
+
     QWidget *m_window;
+    QString m_lastFolder;
 };
 
 /// Turns "Text|patterns|Text|patterns|" into Qt's "Text (patterns);;Text (patterns)". Patterns separated
 /// by ";" become blank-separated; a text that already shows its patterns in brackets keeps them.
 QString qtFileFilter(std::string_view filter);
+/// Where a file dialog opens: the document's start path (a folder, or the file a save proposes), else
+/// the last folder used while it still exists, else the home folder.
+QString dialogStart(const std::string &startPath, const QString &lastFolder);
 /// Appends ".extension" to a chosen name without one; the name is kept when it has any extension.
 QString withDefaultExtension(const QString &path, std::string_view extension);
 

@@ -164,7 +164,7 @@ void SearchCommands::connectResults(SearchResultsDialog &results)
 
 void SearchCommands::saveResultRows(SearchResultsDialog &results)
 {
-    const auto path = m_host.chooseFileToSave({ "Save ADIF File", saveResultsFilter, "adi" });
+    const auto path = m_host.chooseFileToSave({ "Save ADIF File", saveResultsFilter, "adi", "" });
     if (!path)
         return;
     m_document.reloadDefinitions();

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMainWindow>
 
 namespace quillog::ui
@@ -25,6 +26,14 @@ namespace
 std::string programFolder()
 {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string programIconSvg()
+{
+    QFile icon(QStringLiteral(":/icons/quillog.svg"));
+    if (!icon.open(QIODevice::ReadOnly))
+        return {};
+    return icon.readAll().toStdString();
 }
 
 } // namespace
@@ -58,9 +67,13 @@ void SettingsCommands::showOptions()
     OptionsDialog dialog(model, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    association.setIconSvg(programIconSvg());
     const OptionsAccepted accepted = model.accept(m_store, association);
     if (!accepted.message.empty())
         m_host.message(BoxKind::Information, accepted.message);
+    // A failed registration must not pass for a done one.
+    if (!accepted.associationDone)
+        m_host.message(BoxKind::Warning, accepted.associationError);
     m_document.reloadSettings();
     Q_EMIT settingsChanged();
 }

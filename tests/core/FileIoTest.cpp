@@ -74,6 +74,18 @@ TEST(SafeFile, LeavesAReadOnlyFileAlone)
     EXPECT_EQ(fileContents(target), "old");
 }
 
+TEST(AbsolutePath, NamesTheFileFromTheRootWithoutDotSteps)
+{
+    const std::string here = std::filesystem::current_path().string();
+    struct Case {
+        std::string given, expected;
+    };
+    for (const Case &c : { Case { "", "" }, Case { "/a/b/../c.adi", "/a/c.adi" }, Case { "/a/./b/", "/a/b" },
+             Case { "/", "/" }, Case { "log.adi", here + "/log.adi" },
+             Case { "./x/../log.adi", here + "/log.adi" }, Case { "/a/R&D log.adi", "/a/R&D log.adi" } })
+        EXPECT_EQ(absolutePath(c.given), c.expected) << c.given;
+}
+
 namespace
 {
 

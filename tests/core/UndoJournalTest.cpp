@@ -126,6 +126,19 @@ TEST(UndoJournal, ModifiedFollowsTheSavedPosition)
     EXPECT_EQ(journal.recordCount(), 0);
 }
 
+TEST(UndoJournal, AChangeWithoutRecordsStaysUnsavedUntilTheNextSave)
+{
+    LogTable table = sampleLog();
+    UndoJournal journal(table);
+    journal.markUnsaved();
+    EXPECT_TRUE(journal.isModified());
+    journal.addRecord(record(UndoKind::ColumnSnapshot, -1, 1));
+    journal.undo();
+    EXPECT_TRUE(journal.isModified()) << "undo cannot reach the state on disk";
+    journal.markSaved();
+    EXPECT_FALSE(journal.isModified());
+}
+
 TEST(UndoJournal, ReportsWhatChangedForTheView)
 {
     LogTable table = sampleLog();

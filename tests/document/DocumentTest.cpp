@@ -10,6 +10,7 @@
 #include "settings/SettingNames.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,13 +94,133 @@ TEST_F(DocumentTest, OpenRefusesWhatIsNotAdif)
     openLog();
     openLog("log.csv");
     EXPECT_EQ(host.takeMessages(), (Texts { notAdif }));
-    EXPECT_EQ(document.currentPath(), path("log.csv")) << "the current path is already replaced";
+    EXPECT_EQ(document.currentPath(), path("log.adi")) << "a refused file never becomes the open log";
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
     EXPECT_EQ(document.table().qsoCount(), 2) << "the open log stays";
+
+    edit();
+    const std::size_t dialogs = host.dialogs.size();
+    document.save();
+    EXPECT_EQ(host.dialogs.size(), dialogs) << "Save writes the open log to its own file";
+    EXPECT_EQ(fileContents(path("log.csv")), "CALL,QSO_DATE\nAB1C,20240301\n");
+    EXPECT_NE(fileContents(path("log.adi")).find("<CALL:6>EDITED"), std::string::npos);
+    EXPECT_FALSE(document.isModified());
 
     openLog("empty.adi");
     EXPECT_EQ(host.takeMessages(), (Texts { "No valid entries found." }));
     EXPECT_FALSE(document.isLogOpen());
     EXPECT_EQ(host.title, "Quillog");
+}
+
+TEST_F(DocumentTest, NoRefusedFileIsEverSavedOver)
+{
+    writeFile(path("second.adi"), "<CALL:4>W1AW <QSO_DATE:8>20240303 <EOR>\n");
+    struct Case {
+        const char *command;
+        std::function<void()> run;
+        const char *refused;
+        std::string message;
+    };
+    const Case cases[] = {
+        { "Open", [&] { openLog("log.csv"); }, "log.csv", notAdif },
+        { "Merge",
+            [&] {
+                host.files.push_back(path("log.csv"));
+                document.merge();
+            },
+            "log.csv", notAdif },
+        { "Import",
+            [&] {
+                host.files.push_back(path("second.adi"));
+                document.import();
+            },
+            "second.adi", "This file is ADIF formatted.\nPlease open this file directly." },
+        { "Open by path", [&] { document.openPath(path("log.csv")); }, "log.csv", notAdif },
+    };
+    for (const Case &c : cases) {
+        writeFile(path("log.adi"), log1);
+        openLog();
+        const std::string refusedBefore = fileContents(path(c.refused));
+        host.takeMessages();
+        c.run();
+        EXPECT_EQ(host.takeMessages(), (Texts { c.message })) << c.command;
+        EXPECT_EQ(document.currentPath(), path("log.adi")) << c.command;
+        EXPECT_EQ(host.title, "Quillog - " + path("log.adi")) << c.command;
+        EXPECT_FALSE(document.needsNewName()) << c.command;
+        edit();
+        document.save();
+        EXPECT_EQ(fileContents(path(c.refused)), refusedBefore) << c.command;
+        EXPECT_NE(fileContents(path("log.adi")).find("EDITED"), std::string::npos) << c.command;
+    }
+}
+
+TEST_F(DocumentTest, YesToTheQuestionSavesAndGoesOnOnlyWhenTheSaveSucceeded)
+{
+    writeFile(path("other.adx"),
+        "<?xml version=\"1.0\"?>\n<ADX><HEADER></HEADER><RECORDS><RECORD><CALL>W1AW</CALL></RECORD>"
+        "</RECORDS></ADX>\n");
+    struct Case {
+        const char *command;
+        std::function<void()> run;
+        const char *next; // the file the command goes on to load
+    };
+    const Case cases[] = {
+        { "Open", [&] { openLog("other.adi"); }, "other.adi" },
+        { "Open by path", [&] { document.openPath(path("other.adi")); }, "other.adi" },
+        { "Import",
+            [&] {
+                host.files.push_back(path("other.adx"));
+                document.import();
+            },
+            "other.adx" },
+    };
+    for (const Case &c : cases) {
+        writeFile(path("log.adi"), log1);
+        host.answers = { Answer::No }; // drops what the last case left unsaved
+        openLog();
+        edit();
+        host.answers = { Answer::Yes };
+        c.run();
+        EXPECT_NE(fileContents(path("log.adi")).find("EDITED"), std::string::npos) << c.command;
+        EXPECT_EQ(document.currentPath(), path(c.next)) << c.command << ": the command goes on";
+        EXPECT_EQ(cell(document.table(), 1, "CALL"), "W1AW") << c.command;
+
+        // A save that cannot write stops the command, and the edits stay.
+        openLog();
+        edit();
+        fs::permissions(path("log.adi"), fs::perms::owner_read);
+        host.answers = { Answer::Yes };
+        host.files.clear();
+        c.run();
+        fs::permissions(path("log.adi"), fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(document.currentPath(), path("log.adi")) << c.command << ": a failed save stops it";
+        EXPECT_EQ(cell(document.table(), 1, "CALL"), "EDITED") << c.command;
+        EXPECT_TRUE(document.isModified()) << c.command;
+        host.files.clear();
+        host.takeMessages();
+    }
+}
+
+TEST_F(DocumentTest, YesStopsWhenTheSaveLeavesQsosUnsaved)
+{
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:2>AB <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n");
+    openLog("bad.adi");
+    edit();
+    host.answers = { Answer::Yes, Answer::No }; // save, then do not show the report
+    openLog("other.adi");
+    EXPECT_EQ(document.currentPath(), path("bad.adi")) << "the rejected QSO would be lost";
+    EXPECT_TRUE(document.isModified());
+
+    // A log that needs a name: cancelling the save dialog stops the command.
+    host.files.clear();
+    host.files.push_back(path("other.adi"));
+    document.merge();
+    host.answers = { Answer::Yes };
+    host.files.push_back(std::nullopt);
+    document.openPath(path("log.adi"));
+    EXPECT_EQ(document.currentPath(), path("bad.adi"));
+    EXPECT_EQ(document.table().qsoCount(), 4);
 }
 
 TEST_F(DocumentTest, OpenAsksBeforeDroppingUnsavedEdits)
@@ -261,17 +382,45 @@ TEST_F(DocumentTest, RejectedRecordsAreReportedAndTheReportCanBeOpened)
     EXPECT_EQ(host.opened, (Texts { path("bad.adi") + ".log" }));
 }
 
-TEST_F(DocumentTest, StoppingALoadKeepsTheFileFromBeingOverwritten)
+TEST_F(DocumentTest, ASaveThatRejectsQsosLeavesTheLogModified)
+{
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:2>AB <QSO_DATE:8>20240301 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <EOR>\n");
+    openLog("bad.adi");
+    edit();
+    host.answers = { Answer::No };
+    document.save();
+    EXPECT_TRUE(document.isModified()) << "the rejected QSO is only in the grid";
+    EXPECT_TRUE(document.canSave());
+    EXPECT_EQ(document.table().qsoCount(), 3);
+    host.takeMessages();
+    host.answers = { Answer::Cancel };
+    EXPECT_FALSE(document.close());
+    EXPECT_EQ(host.takeMessages(), (Texts { closeQuestion }));
+
+    // Once the QSO is mended, the save takes everything and the log is saved.
+    document.table().setText(3, document.table().findColumn("CALL"), "AB1XYZ");
+    document.save();
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(document.close());
+}
+
+TEST_F(DocumentTest, StoppingALoadKeepsOnlyTheRowsReadAndTheFileFromBeingOverwritten)
 {
     std::string big;
     for (int i = 0; i < 50; ++i)
         big += "<CALL:4>AB1C <QSO_DATE:8>20240301 <EOR>\n";
     writeFile(path("big.adi"), big);
-    host.stopAfterQuestions = 50 + 10;
+    host.stopAfterQuestions = 50 + 10; // the first pass asks once a record, the second stops early
     openLog("big.adi");
     EXPECT_TRUE(document.isLogOpen());
     EXPECT_TRUE(document.needsNewName());
-    EXPECT_EQ(host.takeMessages().size(), 1u);
+    EXPECT_EQ(host.takeMessages(),
+        (Texts { "Reading was stopped after 11 of 50 QSOs.\nSaving will ask for a new file name, so that the "
+                 "file is not overwritten." }));
+    EXPECT_EQ(document.table().qsoCount(), 11);
+    EXPECT_EQ(host.status[2], "   QSOs: 11");
+    EXPECT_EQ(cell(document.table(), 11, "CALL"), "AB1C");
 }
 
 TEST_F(DocumentTest, ImportSendsAdifToOpen)
@@ -394,12 +543,83 @@ TEST_F(DocumentTest, AFileTheTypeTestCannotReadIsReportedAndNotLoaded)
 TEST_F(DocumentTest, AMergeThatFindsNothingLeavesTheLogAsItWas)
 {
     openLog();
+    edit();
     host.files.push_back(path("empty.adi"));
     document.merge();
     EXPECT_EQ(host.takeMessages(), (Texts { "No valid entries found." }));
     EXPECT_TRUE(document.isLogOpen());
     EXPECT_EQ(document.table().qsoCount(), 2);
     EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
+    EXPECT_TRUE(document.isModified()) << "the edit is still unsaved";
+    EXPECT_TRUE(document.journal().canUndo());
+    EXPECT_FALSE(document.needsNewName());
+}
+
+TEST_F(DocumentTest, AMergeLeavesTheLogModified)
+{
+    writeFile(
+        path("more.adi"), "<CALL:4>W1AW <QSO_DATE:8>20240303 <TIME_ON:4>1400 <BAND:3>20m <MODE:2>CW <EOR>\n");
+    for (const bool editedBefore : { false, true }) {
+        openLog();
+        if (editedBefore)
+            edit();
+        host.files.push_back(path("more.adi"));
+        document.merge();
+        EXPECT_TRUE(document.isModified()) << editedBefore;
+        EXPECT_TRUE(document.canSave()) << editedBefore;
+        EXPECT_EQ(cell(document.table(), 1, "CALL"), editedBefore ? "EDITED" : "AB1C");
+        host.answers = { Answer::Cancel };
+        EXPECT_FALSE(document.close()) << editedBefore << ": Exit asks";
+        EXPECT_EQ(host.takeMessages(), (Texts { closeQuestion }));
+
+        host.files.push_back(path("merged.adi"));
+        document.save();
+        EXPECT_FALSE(document.isModified()) << editedBefore;
+        EXPECT_NE(fileContents(path("merged.adi")).find("W1AW"), std::string::npos);
+    }
+}
+
+TEST_F(DocumentTest, DialogsStartAtTheOpenLog)
+{
+    document.open();
+    EXPECT_EQ(host.dialogs.back().startPath, "") << "no log yet: the host chooses";
+    openLog();
+    writeFile(path("log.adx"),
+        "<?xml version=\"1.0\"?>\n<ADX><RECORDS><RECORD><CALL>W1AW</CALL></RECORD></RECORDS></ADX>\n");
+    struct Case {
+        const char *dialog;
+        std::function<void()> run;
+        std::string startPath;
+    };
+    const Case cases[] = {
+        { "Open", [&] { document.open(); }, folder.string() },
+        { "Merge", [&] { document.merge(); }, folder.string() },
+        { "Import", [&] { document.import(); }, folder.string() },
+        { "Save As", [&] { document.saveAs(); }, path("log.adi") },
+    };
+    for (const Case &c : cases) {
+        c.run();
+        EXPECT_EQ(host.dialogs.back().startPath, c.startPath) << c.dialog;
+    }
+    host.files.push_back(path("log.adx"));
+    document.import();
+    document.saveAs();
+    EXPECT_EQ(host.dialogs.back().startPath, path("log.adx")) << "an ADX log keeps its name";
+    host.takeMessages();
+}
+
+TEST_F(DocumentTest, PathsAreAbsoluteAndListedOnce)
+{
+    const fs::path before = fs::current_path();
+    fs::create_directories(folder / "sub");
+    fs::current_path(folder / "sub");
+    document.openPath("../log.adi");
+    document.openPath("./.././log.adi");
+    fs::current_path(before);
+    EXPECT_EQ(document.currentPath(), path("log.adi"));
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
+    openLog();
+    EXPECT_EQ(document.recentFiles().paths(), (Texts { path("log.adi") }));
 }
 
 TEST_F(DocumentTest, AFileThatVanishedAfterTheDialogIsSaidToBeMissing)

@@ -165,9 +165,8 @@ TEST(AdxReader, AStopWhileFillingKeepsTheRowsReadSoFar)
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.records, 3);
     EXPECT_EQ(result.recordsRead, 2);
-    EXPECT_EQ(table.qsoCount(), 3);
+    EXPECT_EQ(table.qsoCount(), 2) << "no empty row for the record never read";
     EXPECT_EQ(table.text(2, 0), "A1");
-    EXPECT_EQ(table.text(3, 0), "");
     EXPECT_EQ(stop.labels,
         (std::vector<std::string> { "Collecting tags ...", "Reading file ...", "Filling the grid ..." }));
 }

@@ -30,8 +30,10 @@ TEST(FormatRegistry, EveryTypeOfTheFileTypeTestFindsItsReaderOrNone)
     EXPECT_NE(readerFor(LogFileType::TypeAdif), nullptr);
     EXPECT_NE(readerFor(LogFileType::TypeAdx), nullptr);
     EXPECT_NE(readerFor(LogFileType::TypeAdif), readerFor(LogFileType::TypeAdx));
-    for (const LogFileType type : { LogFileType::TypeMissing, LogFileType::TypeUnrecognised })
-        EXPECT_EQ(readerFor(type), nullptr) << static_cast<int>(type);
+    EXPECT_EQ(readerFor(LogFileType::TypeMissing), nullptr);
+    // Text no other reader takes is cut into characters, as tab-separated text is.
+    EXPECT_EQ(readerFor(LogFileType::TypeUnrecognised), &textGridReader());
+    EXPECT_EQ(readerFor(LogFileType::TypeTabSeparated), &textGridReader());
 }
 
 TEST(FormatRegistry, DialogFiltersListTheRegisteredFormats)
@@ -62,8 +64,7 @@ TEST(FormatRegistry, ClassifyingRefusesInTheEditorsWords)
              Case { (folder / "missing.adi").string(), LogFileType::TypeMissing, false,
                  "The selected file does not exist." },
              Case { folder.string(), LogFileType::TypeUnrecognised, false, "Can't open selected file." },
-             Case { (folder / "notes.txt").string(), LogFileType::TypeUnrecognised, false,
-                 "Quillog cannot import this kind of log yet." },
+             Case { (folder / "notes.txt").string(), LogFileType::TypeUnrecognised, true, "" },
              Case { (folder / "log.xml").string(), LogFileType::TypeAdx, true, "" },
              Case { dataFile("core/utf16be_bom.adi"), LogFileType::TypeAdif, true, "" },
          }) {

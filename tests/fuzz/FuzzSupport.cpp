@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FuzzSupport.h"
 
+#include "core/LogTable.h"
 #include "core/Progress.h"
 #include "formats/AdiWriter.h"
 #include "formats/FormatRegistry.h"
+#include "formats/LogReader.h"
 #include "formats/LogWriter.h"
 
 #include <cstdio>
@@ -112,6 +114,32 @@ void saveBothWays(const LogTable &table, unsigned char flags, const std::string 
     require(checked.ok, "a save with checks failed");
     require(checked.written + static_cast<int>(checked.errors.size()) == unchecked.written,
         "a save with checks lost records that it neither wrote nor rejected");
+}
+
+LogTable oldTable()
+{
+    LogTable table;
+    table.setColumnCount(2);
+    table.setRowCount(2);
+    table.setText(0, 0, "#");
+    table.setText(0, 1, "CALL");
+    table.setText(1, 0, "1");
+    table.setText(1, 1, "OLD");
+    table.setFixedColumnCount(1);
+    return table;
+}
+
+void requireImportOutcome(const ReadResult &result, const LogTable &table, unsigned char flags)
+{
+    if (!result.ok) {
+        require(table.rowCount() == 2 && table.columnCount() == 2 && table.fixedColumnCount() == 1
+                && table.text(1, 1) == "OLD",
+            "a failed import changed the open log");
+        return;
+    }
+    require(table.rowCount() == result.records + 1, "the table has not one row per record");
+    require(table.fixedColumnCount() == 0, "the import left a fixed column");
+    saveBothWays(table, flags);
 }
 
 } // namespace quillog::fuzz

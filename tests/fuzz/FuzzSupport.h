@@ -11,6 +11,7 @@ namespace quillog
 {
 class LogTable;
 struct SaveDefinitions;
+struct ReadResult;
 }
 
 namespace quillog::fuzz
@@ -32,6 +33,13 @@ std::string scratchFile(const char *name);
 
 /// Modes, bands and types for the save checks, and a fixed time for the header.
 const SaveDefinitions &saveDefinitions();
+
+/// Checks what every import must leave behind: on failure the open log (the table as oldTable() made
+/// it) untouched; on success one row per record read, no fixed column, and saves that succeed.
+void requireImportOutcome(const ReadResult &result, const LogTable &table, unsigned char flags);
+
+/// A small open log for an import to replace.
+LogTable oldTable();
 
 /// Saves the table into a scratch file with the extension (which chooses the writer) twice, with and
 /// without the save checks, with the writer options chosen by flags. Requires that both saves succeed

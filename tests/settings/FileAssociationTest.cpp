@@ -77,6 +77,45 @@ TEST(FileAssociation, RemoveUndoesInstall)
     EXPECT_TRUE(association.remove());
 }
 
+TEST(FileAssociation, AFailingDesktopToolIsReportedNotHidden)
+{
+    struct Case {
+        const char *failing; // the program whose run fails ("" for none)
+        bool installed, removed;
+        const char *named; // the tools the message names
+    };
+    for (const Case &c : { Case { "", true, true, "" },
+             Case { "update-mime-database", false, false, "update-mime-database failed" },
+             Case { "xdg-mime", false, true, "xdg-mime failed" },
+             Case { "update-desktop-database", true, true, "" } }) {
+        TempDataHome home("failing-tool");
+        const std::string failing = c.failing;
+        FileAssociation association = FileAssociation::forCurrentUser("/usr/bin/quillog",
+            [&](const std::vector<std::string> &arguments) { return arguments[0] != failing; });
+        EXPECT_EQ(association.install(), c.installed) << c.failing;
+        EXPECT_EQ(
+            association.errorText().find(c.named) != std::string::npos && !association.errorText().empty(),
+            !c.installed)
+            << c.failing << ": " << association.errorText();
+        EXPECT_TRUE(association.isInstalled()) << "the files are written all the same";
+        EXPECT_EQ(association.remove(), c.removed) << c.failing;
+    }
+}
+
+TEST(FileAssociation, TheIconJoinsTheUsersThemeAndLeavesWithTheEntry)
+{
+    TempDataHome home("icon");
+    FileAssociation association = FileAssociation::forCurrentUser("/usr/bin/quillog", runNothing);
+    association.setIconSvg("<svg/>");
+    ASSERT_TRUE(association.install()) << association.errorText();
+    const fs::path icon = home.folder() / "icons/hicolor/scalable/apps/quillog.svg";
+    EXPECT_EQ(fileContents(icon), "<svg/>");
+    EXPECT_NE(fileContents(home.folder() / "applications/quillog.desktop").find("\nIcon=quillog\n"),
+        std::string::npos);
+    EXPECT_TRUE(association.remove());
+    EXPECT_FALSE(fs::exists(icon));
+}
+
 TEST(FileAssociation, DetectionNeedsADesktopEntryNamingOurTypes)
 {
     TempDataHome home("detect");

@@ -103,8 +103,8 @@ TEST(OptionsModel, ChangedAssociationBoxShowsTheHintAndAppliesIt)
     OptionsModel model(store, association.isInstalled());
     model.values().associate = true;
     OptionsAccepted accepted = model.accept(store, association);
-    EXPECT_EQ(
-        accepted.message, "You might need to run Quillog as Administrator to associate ADIF file extension.");
+    EXPECT_EQ(accepted.message,
+        "The association of ADIF files (*.adi, *.adif) with Quillog is changed for your user account only.");
     EXPECT_TRUE(accepted.associationDone);
     EXPECT_TRUE(association.isInstalled());
 

@@ -60,6 +60,22 @@ std::string cell(const LogTable &table, int row, std::string_view header)
     return column < 0 ? std::string() : std::string(table.text(row, column));
 }
 
+std::vector<std::string> rowTexts(const LogTable &table, int row)
+{
+    std::vector<std::string> texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts.emplace_back(table.text(row, column));
+    return texts;
+}
+
+std::vector<std::string> columnTexts(const LogTable &table, int column)
+{
+    std::vector<std::string> texts;
+    for (int row = 1; row < table.rowCount(); ++row)
+        texts.emplace_back(table.text(row, column));
+    return texts;
+}
+
 std::vector<std::vector<std::string>> snapshot(const LogTable &table)
 {
     std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(table.rowCount()));

@@ -34,6 +34,12 @@ std::vector<std::string> headers(const LogTable &table);
 /// The text of the row's cell under the named header; empty when there is no such column.
 std::string cell(const LogTable &table, int row, std::string_view header);
 
+/// The texts of one row, left to right.
+std::vector<std::string> rowTexts(const LogTable &table, int row);
+
+/// The texts of one column's QSO rows, top to bottom.
+std::vector<std::string> columnTexts(const LogTable &table, int column);
+
 /// A Progress that reports "stopped" once it has been asked a given number of times.
 class StopAfter : public Progress
 {

@@ -15,14 +15,6 @@ using namespace quillog::test;
 namespace
 {
 
-std::vector<std::string> columnTexts(const LogTable &table, int column)
-{
-    std::vector<std::string> texts;
-    for (int row = 1; row < table.rowCount(); ++row)
-        texts.emplace_back(table.text(row, column));
-    return texts;
-}
-
 using Tool = std::function<ToolResult(LogTable &, UndoJournal &, int)>;
 
 // Runs the tool on column 1 of a one-column log holding the cells; the column afterwards.

@@ -115,22 +115,51 @@ TEST(LogTableModel, CellColourWinsOverTheGridBackground)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 150));
 }
 
-TEST(LogTableModel, FrozenModelReportsNothingAndRefusesEdits)
+TEST(LogTableModel, FrozenModelKeepsItsShapeReadsNothingAndRefusesEdits)
 {
     LogTable table = test::loadedTable({ { "CALL" }, { "DL1ABC" } });
     UndoJournal journal(table);
     LogTableModel model(table, journal);
     const QModelIndex cell = model.index(0, 0);
     model.freeze();
-    EXPECT_EQ(model.rowCount(), 0);
-    EXPECT_EQ(model.columnCount(), 0);
+    table.setRowCount(5); // a worker writes the table meanwhile
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.columnCount(), 1);
+    EXPECT_FALSE(model.data(cell, Qt::DisplayRole).isValid());
+    EXPECT_FALSE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).isValid());
     EXPECT_FALSE(model.setData(cell, QStringLiteral("X"), Qt::EditRole));
     EXPECT_EQ(journal.recordCount(), 0);
-    // A worker replaces the table meanwhile; thawing reads the new content and its encoding.
-    table.setText(1, 1, "\xE9");
-    model.thaw();
-    EXPECT_EQ(model.rowCount(), 1);
-    EXPECT_EQ(model.encoding(), TextEncoding::Windows1252);
+}
+
+TEST(LogTableModel, ThawingResetsOnlyWhenTheTableShrank)
+{
+    struct Case {
+        const char *worker;
+        int rows, columns; // the table's QSO rows and field columns after the worker
+        bool reset;
+    };
+    for (const Case &c : { Case { "save or check", 2, 2, false }, Case { "merge of new QSOs", 5, 2, false },
+             Case { "merge of new fields", 5, 4, false }, Case { "load of a shorter log", 1, 2, true },
+             Case { "load of a narrower log", 2, 1, true } }) {
+        LogTable table = test::loadedTable({ { "CALL", "BAND" }, { "DL1ABC", "20M" }, { "G4XYZ", "40M" } });
+        UndoJournal journal(table);
+        LogTableModel model(table, journal);
+        int resets = 0;
+        int inserted = 0;
+        QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+        QObject::connect(&model, &QAbstractItemModel::rowsInserted, [&] { ++inserted; });
+        QObject::connect(&model, &QAbstractItemModel::columnsInserted, [&] { ++inserted; });
+        model.freeze();
+        table.setRowCount(c.rows + 1);
+        table.setColumnCount(c.columns + 1);
+        table.setText(1, 1, "K1AB");
+        model.thaw();
+        EXPECT_EQ(resets, c.reset ? 1 : 0) << c.worker;
+        EXPECT_EQ(inserted, c.reset ? 0 : int(c.rows > 2) + int(c.columns > 2)) << c.worker;
+        EXPECT_EQ(model.rowCount(), c.rows) << c.worker;
+        EXPECT_EQ(model.columnCount(), c.columns) << c.worker;
+        EXPECT_EQ(display(model, 0, 0), "K1AB") << c.worker;
+    }
 }
 
 } // namespace quillog::ui

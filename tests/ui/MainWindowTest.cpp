@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "UiTestSupport.h"
+#include "WindowFixture.h"
 #include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/ClipboardGlue.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -23,39 +25,11 @@
 namespace quillog::ui
 {
 
+using test::samplePath;
+using test::Window;
+
 namespace
 {
-
-const QString samplePath = QStringLiteral(QUILLOG_TEST_DATA "/ui/sample.adi");
-
-struct Window {
-    QTemporaryDir dataFolder;
-    MemoryKeyValueStore store;
-    test::MessageBoxAnswerer answerer;
-    std::unique_ptr<MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
-        window->start();
-    }
-    const MainActions &actions() const { return window->menus().actions(); }
-    LogTableModel &model() const { return window->model(); }
-    void open() const { window->openPath(samplePath); }
-    void select(int firstRow, int firstColumn, int lastRow, int lastColumn) const
-    {
-        window->view().selectionModel()->select(
-            QItemSelection(model().index(firstRow, firstColumn), model().index(lastRow, lastColumn)),
-            QItemSelectionModel::ClearAndSelect);
-        window->view().selectionModel()->setCurrentIndex(
-            model().index(firstRow, firstColumn), QItemSelectionModel::NoUpdate);
-    }
-    QStringList cellMenu(int row, int column) const
-    {
-        std::unique_ptr<QMenu> menu(window->gridMenus().cellMenu(model().index(row, column), nullptr));
-        return menu ? GridMenus::itemTexts(*menu) : QStringList { "(no menu)" };
-    }
-};
 
 std::vector<bool> enabled(std::initializer_list<QAction *> actions)
 {
@@ -74,19 +48,22 @@ TEST(MainWindow, CommandsFollowTheDocumentState)
     const auto fileAndEdit = [&] {
         return enabled({ a.open, a.reload, a.merge, a.save, a.saveAs, a.undo, a.redo });
     };
-    EXPECT_EQ(w.window->windowTitle(), "Quillog");
+    EXPECT_EQ(w.window->windowTitle(), "Quillog[*]");
     EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, false, false, false, false, false, false }));
 
     w.open();
-    EXPECT_EQ(w.window->windowTitle(), QStringLiteral("Quillog - ") + samplePath);
+    EXPECT_EQ(w.window->windowTitle(), QStringLiteral("Quillog - ") + samplePath + "[*]");
+    EXPECT_FALSE(w.window->isWindowModified());
     EXPECT_EQ(w.window->statusText(2), "   QSOs: 250");
     EXPECT_EQ(w.window->statusText(0), "Ready");
     EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, false, true, false, false }));
 
     ASSERT_TRUE(w.model().setData(w.model().index(0, 0), QStringLiteral("DL1ABC"), Qt::EditRole));
     EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, true, true, true, false }));
+    EXPECT_TRUE(w.window->isWindowModified()) << "the title shows what Close will ask about";
 
     a.undo->trigger();
+    EXPECT_FALSE(w.window->isWindowModified());
     EXPECT_EQ(fileAndEdit(), (std::vector<bool> { true, true, true, false, true, false, true }));
     EXPECT_NE(w.model().data(w.model().index(0, 0), Qt::DisplayRole).toString(), "DL1ABC");
     EXPECT_TRUE(w.answerer.texts.isEmpty()) << w.answerer.texts.join('|').toStdString();
@@ -178,7 +155,7 @@ TEST(MainWindow, MissingCommandLineFileIsReported)
     Window w;
     w.window->openPath(QStringLiteral("/nonexistent/log.adi"));
     EXPECT_EQ(w.answerer.texts, QStringList { "The selected file does not exist." });
-    EXPECT_EQ(w.window->windowTitle(), "Quillog");
+    EXPECT_EQ(w.window->windowTitle(), "Quillog[*]");
 }
 
 TEST(MainWindow, CheckColoursTheInvalidCellAndF2GoesThere)
@@ -195,7 +172,40 @@ TEST(MainWindow, CheckColoursTheInvalidCellAndF2GoesThere)
         QColor(255, 200, 200));
     EXPECT_TRUE(a.nextInvalid->isEnabled());
     a.nextInvalid->trigger();
-    EXPECT_EQ(w.window->view().currentIndex().row(), 4);
+}
+
+TEST(MainWindow, NextInvalidQsoScrollsWithoutSelecting)
+{
+    Window w;
+    w.window->resize(800, 400);
+    w.window->show();
+    w.open();
+    GridView &view = w.window->view();
+    ASSERT_TRUE(w.model().setData(w.model().index(200, 0), QStringLiteral("X"), Qt::EditRole));
+    w.select(2, 3, 2, 3);
+    w.actions().check->trigger();
+    ASSERT_EQ(view.rowAt(view.viewport()->height() - 1) < 200, true) << "row 201 starts out of view";
+    w.actions().nextInvalid->trigger();
+    const int top = view.rowAt(0);
+    const int bottom = view.rowAt(view.viewport()->height() - 1);
+    EXPECT_TRUE(top <= 200 && 200 <= bottom) << top << ".." << bottom;
+    EXPECT_EQ(view.currentIndex(), w.model().index(2, 3));
+    EXPECT_EQ(view.selectionModel()->selectedIndexes(), QModelIndexList { w.model().index(2, 3) });
+}
+
+TEST(MainWindow, RecentFilesShowAmpersandsAndExitHasTheQuitKey)
+{
+    Window w;
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/R&D log.adi");
+    ASSERT_TRUE(QFile::copy(samplePath, path));
+    w.window->openPath(path);
+    const QList<QAction *> entries = w.window->menus().recentFilesMenu()->actions();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), folder.path() + QStringLiteral("/R&&D log.adi"));
+    EXPECT_TRUE(w.actions().exit->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    EXPECT_FALSE(w.window->windowIcon().isNull());
+    EXPECT_FALSE(w.window->windowIcon().pixmap(48, 48).isNull());
 }
 
 } // namespace quillog::ui

@@ -2,7 +2,7 @@
 #include "ui/PngImage.h"
 
 #include <QBuffer>
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -13,8 +13,11 @@ TEST(PngImage, EveryIconDecodesLikeQtsOwnReader)
 {
     ASSERT_FALSE(loadPngResource(QStringLiteral(":/icons/stop.png")).isNull());
     int icons = 0;
-    for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();) {
-        const QString path = it.next();
+    const QStringList toolbarIcons = QDir(QStringLiteral(":/icons")).entryList({ QStringLiteral("*.png") });
+    for (const QString &name : toolbarIcons) {
+        if (name.startsWith(QStringLiteral("quillog-")))
+            continue; // the program's own icon, tested by its sizes below
+        const QString path = QStringLiteral(":/icons/") + name;
         const QImage ours = loadPngResource(path);
         const QImage qts = QImage(path).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(ours.isNull()) << path.toStdString();
@@ -23,6 +26,18 @@ TEST(PngImage, EveryIconDecodesLikeQtsOwnReader)
         ++icons;
     }
     EXPECT_GE(icons, 10);
+}
+
+TEST(PngImage, TheProgramIconHasEverySize)
+{
+    const QIcon icon = programIcon();
+    QList<int> sizes;
+    for (const QSize &size : icon.availableSizes())
+        sizes.append(size.width());
+    EXPECT_EQ(sizes, (QList<int> { 16, 24, 32, 48, 64, 128, 256 }));
+    QFile svg(QStringLiteral(":/icons/quillog.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
 }
 
 TEST(PngImage, KeepsTransparencyAndColour)

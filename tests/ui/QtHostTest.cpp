@@ -5,6 +5,7 @@
 #include "core/Progress.h"
 #include "ui/ProgressWindow.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -42,6 +43,24 @@ TEST(QtHost, DefaultExtensionIsAddedOnlyToANameWithoutOne)
     EXPECT_EQ(withDefaultExtension(QStringLiteral("/tmp/log"), ""), QStringLiteral("/tmp/log"));
 }
 
+TEST(QtHost, FileDialogsStartAtTheLogThenTheLastFolderThenHome)
+{
+    const QString existing = QDir::tempPath();
+    struct Case {
+        std::string startPath;
+        QString lastFolder, expected;
+    };
+    for (const Case &c : {
+             Case { "/logs/field day.adi", existing, QStringLiteral("/logs/field day.adi") },
+             Case { "/logs", existing, QStringLiteral("/logs") },
+             Case { "", existing, existing },
+             Case { "", QStringLiteral("/nonexistent/gone"), QDir::homePath() },
+             Case { "", QString(), QDir::homePath() },
+         }) {
+        EXPECT_EQ(dialogStart(c.startPath, c.lastFolder), c.expected) << c.startPath;
+    }
+}
+
 TEST(QtHost, WorkerRunsOnItsOwnThreadWhileTheProgressWindowShows)
 {
     QWidget window;
@@ -74,6 +93,19 @@ TEST(QtHost, WorkerRunsOnItsOwnThreadWhileTheProgressWindowShows)
     EXPECT_EQ(percent, 100);
     // The window stays up briefly after the worker so that the operator sees it end.
     EXPECT_GE(clock.elapsed(), ProgressWindow::closeDelayMs);
+}
+
+TEST(ProgressWindow, OffersNeitherMinimiseNorMaximise)
+{
+    QWidget parent;
+    ProgressWindow window(&parent);
+    window.show();
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint) << "no title bar for a window manager to add buttons to";
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    window.hide();
 }
 
 TEST(QtHost, StopClearsTheRunningFlagAndTheWorkerEnds)

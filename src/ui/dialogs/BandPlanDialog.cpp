@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/BandPlanDialog.h"
 
+#include "ui/GridDelegate.h"
 #include "ui/GridFont.h"
-#include "ui/LogTableModel.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -43,13 +43,7 @@ BandPlanDialog::BandPlanDialog(std::string dataFolder, const GridAppearance &app
         { QStringLiteral("Band"), QStringLiteral("Mode"), QStringLiteral("Frequency (MHz)") });
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setFont(gridFont(appearance.fontDescription));
-    QPalette colours = m_grid->palette();
-    colours.setColor(QPalette::Base, toQColor(appearance.backColour));
-    colours.setColor(QPalette::Text, toQColor(appearance.textColour));
-    colours.setColor(QPalette::Highlight, toQColor(appearance.selectedColour));
-    m_grid->setPalette(colours);
-    m_grid->setShowGrid(appearance.style != GridStyle::None);
+    applyGridAppearance(*m_grid, appearance, gridFont(appearance.fontDescription));
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *defaults = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ResetRole);

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "UiTestSupport.h"
+#include "document/Document.h"
+#include "settings/MemoryKeyValueStore.h"
+#include "ui/GridMenus.h"
+#include "ui/GridView.h"
+#include "ui/LogTableModel.h"
+#include "ui/MainMenus.h"
+#include "ui/MainWindow.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace quillog::ui::test
+{
+
+inline const QString samplePath = QStringLiteral(QUILLOG_TEST_DATA "/ui/sample.adi");
+
+/// The main window over an in-memory settings store, every message box answered.
+struct Window {
+    QTemporaryDir dataFolder;
+    MemoryKeyValueStore store;
+    test::MessageBoxAnswerer answerer { QMessageBox::No }; // and so never opens a save report
+    std::unique_ptr<MainWindow> window;
+
+    Window()
+    {
+        window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
+        window->start();
+    }
+    const MainActions &actions() const { return window->menus().actions(); }
+    LogTableModel &model() const { return window->model(); }
+    void open() const { window->openPath(samplePath); }
+    void select(int firstRow, int firstColumn, int lastRow, int lastColumn) const
+    {
+        window->view().selectionModel()->select(
+            QItemSelection(model().index(firstRow, firstColumn), model().index(lastRow, lastColumn)),
+            QItemSelectionModel::ClearAndSelect);
+        window->view().selectionModel()->setCurrentIndex(
+            model().index(firstRow, firstColumn), QItemSelectionModel::NoUpdate);
+    }
+    QStringList cellMenu(int row, int column) const
+    {
+        std::unique_ptr<QMenu> menu(window->gridMenus().cellMenu(model().index(row, column), nullptr));
+        return menu ? GridMenus::itemTexts(*menu) : QStringList { "(no menu)" };
+    }
+};
+
+/// Answers the next file dialog that opens with the given path, as the operator would type it.
+class FileDialogAnswerer : public QObject
+{
+public:
+    explicit FileDialogAnswerer(QString path)
+        : m_path(std::move(path))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswerer::answer);
+        m_timer.start(20);
+    }
+
+private:
+    void answer()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QFileDialog *>(widget);
+            if (dialog == nullptr || !dialog->isVisible())
+                continue;
+            connect(dialog, &QDialog::finished, &m_timer, &QTimer::stop, Qt::UniqueConnection);
+            // Typed into the name field: selectFile() leaves a focused field as it is, and the dialog
+            // would then answer with its folder. A refused accept is tried again on the next tick.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(m_path);
+            else
+                dialog->selectFile(m_path);
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog makes it protected
+            return;
+        }
+    }
+
+    QString m_path;
+    QTimer m_timer;
+};
+
+} // namespace quillog::ui::test
