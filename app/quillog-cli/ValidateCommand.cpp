@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "definitions/AdifSpecification.h"
 #include "definitions/Definitions.h"
+#include "formats/AdxText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,10 +42,11 @@ std::string tabField(std::string text)
     return text;
 }
 
+// JSON is UTF-8: a value of an 8-bit log is taken as Windows-1252, as the editor shows it.
 std::string jsonString(std::string_view text)
 {
     std::string out = "\"";
-    for (const char c : text) {
+    for (const char c : utf8FromCell(text)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;

@@ -409,6 +409,13 @@ TEST(CliValidate, WritesTheFindingsAsJson)
         << run.out;
     EXPECT_NE(
         run.out.find("{\"row\": 1, \"field\": \"STATION_CALLSIGN\", \"value\": \"\""), std::string::npos);
+
+    // A log written in an 8-bit code page still gives valid UTF-8 JSON.
+    const fs::path log = freshFolder("cli-json") / "latin.adi";
+    writeFile(log,
+        "<CALL:4>K1AB <QSO_DATE:8>20230105 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <NAME:3>J\xe9r <EOR>\n");
+    const CliRun latin = cli("validate --json " + quoted(log.string()));
+    EXPECT_NE(latin.out.find("\"value\": \"J\xc3\xa9r\""), std::string::npos) << latin.out;
 }
 
 TEST(CliValidate, CannotValidateWithAnUnknownProfileOrAnUnreadableLog)
