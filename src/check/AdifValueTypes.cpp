@@ -280,8 +280,8 @@ std::optional<TypeProblem> typeProblem(AdifType type, std::string_view value)
             return TypeProblem { Severity::Error, "is before 1930, the earliest date ADIF allows" };
         return error(isValidQsoDate(value), "is not a real date written YYYYMMDD");
     case AdifType::Time:
-        return error(
-            isValidQsoTime(value), "is not a time written HHMM or HHMMSS (hours 00-23, minutes 00-59)");
+        return error(isValidQsoTime(value),
+            "is not a time written HHMM or HHMMSS (hours 00-23, minutes and seconds 00-59)");
     case AdifType::Location:
         return error(isLocation(value), "is not a location written XDDD MM.MMM (e.g. N051 30.500)");
     case AdifType::GridSquare:
