@@ -15,7 +15,7 @@ constexpr std::array knownFlags = { "--help", "--version", "--ignore-brackets", 
     "--whole-cell", "--grid", "--json", "--new", "--received", "--not-in-log", "--swl" };
 // Options followed by a value, given as "--to adx" or "--to=adx". Each command reads a value in its own
 // meaning: --to is the format written for convert and apply, the last day kept for eqsl-compare.
-constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator", "--from" };
+constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator", "--from", "--profile" };
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "CliSupport.h"
 #include "SideCommands.h"
 #include "StandardStreams.h"
+#include "ValidateCommand.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/FileIo.h"
@@ -333,7 +334,8 @@ int check(const CliArguments &arguments)
         return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
-    const CheckResult result = checkLog(table, lists, colours, progress);
+    // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
+    const CheckResult result = checkLog(table, lists, colours, progress, true);
     if (result.status == CheckStatus::MissingColumn)
         return fail(arguments.paths[0] + ": " + result.message);
     const CheckColumns columns = findCheckColumns(table);
@@ -369,6 +371,9 @@ const char *usageText()
            "                     log, not confirmed; the default), --received, --not-in-log, --swl;\n"
            "                     --from YYYYMMDD and --to YYYYMMDD keep the QSOs of those days\n"
            "                     (OUT is always ADI)\n"
+           "  validate FILE [--profile adif|lotw|eqsl|clublog|pota] [--json]\n"
+           "                     every field against ADIF and the profile's service; one line per\n"
+           "                     finding: row, field, value, error or warning, message\n"
            "\n"
            "A FILE of - is standard input (its kind judged by its content) or standard output\n"
            "(ADI unless --to says otherwise).\n"
@@ -389,9 +394,9 @@ const char *usageText()
            "  -h, --help         this text\n"
            "  --version          the program's version\n"
            "\n"
-           "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
-           "2 the command failed (a column it needs is missing, the file is unreadable, eqsl-compare\n"
-           "found no record).\n";
+           "Exit status: 0 success, 1 records were rejected by the checks, QSOs failed the check or\n"
+           "validation found errors, 2 the command failed (a column it needs is missing, the file is\n"
+           "unreadable, eqsl-compare found no record).\n";
 }
 
 int runCommand(const CliArguments &arguments)
@@ -412,6 +417,8 @@ int runCommand(const CliArguments &arguments)
             return stats(arguments);
         if (arguments.command == "eqsl-compare")
             return eqslCompare(arguments);
+        if (arguments.command == "validate")
+            return validate(arguments);
     } catch (const std::bad_alloc &) {
         return fail(notEnoughMemoryMessage);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "check/LogValidation.h"
 #include "core/LogTable.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
@@ -55,6 +56,10 @@ public:
     int nextInvalidQso();
     int previousInvalidQso();
     bool canStepThroughInvalid() const { return m_logOpen && m_invalidFound; }
+    /// The full ADIF validation with the profile in the check slot: colours the cells with findings as
+    /// the check does, so that Next and Previous Invalid QSO step through them, and puts the summary in
+    /// status pane 0. Nothing when refused (busy, no log) or the ADIF tables are missing (error shown).
+    std::optional<ValidationReport> validate(const ValidationProfile &profile);
 
     // Edit menu.
     UndoEffect undo();

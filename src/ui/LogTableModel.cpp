@@ -77,6 +77,10 @@ QVariant LogTableModel::data(const QModelIndex &index, int role) const
         return toQColor(m_appearance.textColour);
     case Qt::FontRole:
         return m_font;
+    case Qt::ToolTipRole: {
+        const auto tip = m_toolTips.find({ row, column });
+        return tip == m_toolTips.end() ? QVariant() : QVariant(tip->second);
+    }
     default:
         return {};
     }

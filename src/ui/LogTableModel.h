@@ -6,6 +6,9 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QString>
+#include <map>
+#include <utility>
 
 namespace quillog
 {
@@ -46,6 +49,11 @@ public:
     /// Cell texts changed in place.
     void refreshCells();
 
+    /// Tool tips of table cells (table row, table column), as the validator's findings explain them;
+    /// they stay until replaced or the log is replaced.
+    void setToolTips(std::map<std::pair<int, int>, QString> tips) { m_toolTips = std::move(tips); }
+    void clearToolTips() { m_toolTips.clear(); }
+
     void setAppearance(const GridAppearance &appearance, const QFont &font);
     const GridAppearance &appearance() const { return m_appearance; }
     TextEncoding encoding() const { return m_encoding; }
@@ -64,6 +72,7 @@ private:
     QFont m_font;
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_frozen = false;
+    std::map<std::pair<int, int>, QString> m_toolTips;
     int m_frozenRows = 0;
     int m_frozenColumns = 0;
 };

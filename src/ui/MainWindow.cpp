@@ -16,6 +16,7 @@
 #include "ui/SideCommands.h"
 #include "ui/StructureCommands.h"
 #include "ui/ToolCommands.h"
+#include "ui/ValidationCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -52,6 +53,7 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_settingsCommands->connectActions(m_menus->actions());
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
+    m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
     m_tools = new ToolCommands(*m_document, *m_host, *m_model, *m_view, *this, this);
     m_tools->connectActions(m_menus->actions());
     m_search = new SearchCommands(*m_document, *m_host, *m_model, *m_view, *m_tools, *this, this);
@@ -187,6 +189,7 @@ void MainWindow::refreshActions()
     state.rowsBelow = m_view->rowsBelow();
     m_menus->updateEnabled(*m_document, state);
     m_side->updateEnabled();
+    m_validationCommands->validateAction()->setEnabled(m_document->isLogOpen());
 }
 
 QString MainWindow::statusText(int pane) const

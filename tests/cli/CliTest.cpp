@@ -471,6 +471,77 @@ TEST(CliEqslCompare, ReadsToAsADateAndUsesTheStandardStreams)
     }
 }
 
+TEST(CliValidate, PrintsOneLinePerFindingAndFailsOnlyOnErrors)
+{
+    const CliRun run = cli("validate " + quoted(dataFile("check/planted_faults.adi")));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
+        "2\tFREQ\t14074\terror\t14074 looks like kHz: did you mean 14.074 MHz?\n");
+    EXPECT_NE(run.out.find("7\tFREQ\t14,074\twarning\tFREQ 14,074 has a decimal comma"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 21);
+    EXPECT_EQ(run.err, "18 errors and 3 warnings in 9 of 12 QSOs (profile adif).\n");
+
+    // Contest IDs ADIF does not list are only warnings: the status stays 0.
+    const CliRun warnings = cli("validate " + quoted(dataFile("adi/n3fjp_fieldday_6.6.9.adi")));
+    EXPECT_EQ(warnings.status, 0) << warnings.err;
+    EXPECT_NE(warnings.out.find("\tCONTEST_ID\tARRL-FD\twarning\t"), std::string::npos);
+
+    const CliRun clean = cli("validate --profile=lotw " + quoted(dataFile("adi/lotw_report_crlf.adi")));
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "0 errors and 0 warnings in 0 of 85 QSOs (profile lotw).\n");
+}
+
+TEST(CliValidate, WritesTheFindingsAsJson)
+{
+    const CliRun run = cli("validate --json --profile POTA " + quoted(dataFile("check/planted_faults.adi")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"profile\": \"pota\""), std::string::npos) << run.out;
+    EXPECT_NE(
+        run.out.find("{\"row\": 3, \"field\": \"SUBMODE\", \"value\": \"FT4\", \"severity\": \"error\", "
+                     "\"message\": \"SUBMODE FT4 does not belong to MODE CW (it belongs to MODE MFSK)\"}"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(
+        run.out.find("{\"row\": 1, \"field\": \"STATION_CALLSIGN\", \"value\": \"\""), std::string::npos);
+
+    // A log written in an 8-bit code page still gives valid UTF-8 JSON.
+    const fs::path log = freshFolder("cli-json") / "latin.adi";
+    writeFile(log,
+        "<CALL:4>K1AB <QSO_DATE:8>20230105 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <NAME:3>J\xe9r <EOR>\n");
+    const CliRun latin = cli("validate --json " + quoted(log.string()));
+    EXPECT_NE(latin.out.find("\"value\": \"J\xc3\xa9r\""), std::string::npos) << latin.out;
+}
+
+TEST(CliValidate, CannotValidateWithAnUnknownProfileOrAnUnreadableLog)
+{
+    for (const std::string &arguments : { "validate --profile qrz " + quoted(dataFile("adi/fle_crlf.adi")),
+             std::string("validate /nonexistent/log.adi"), std::string("validate --profile") }) {
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+    }
+    EXPECT_NE(cli("validate --profile qrz x.adi").err.find("profiles: adif, lotw, eqsl, clublog, pota"),
+        std::string::npos);
+}
+
+TEST(CliValidate, FrequenciesWrittenWithADecimalCommaPassTheCheck)
+{
+    const fs::path folder = freshFolder("cli-comma");
+    const std::string comma = (folder / "comma.adi").string();
+    ASSERT_EQ(
+        cli("convert --comma-freq " + quoted(dataFile("adi/fle_crlf.adi")) + " " + quoted(comma)).status, 0);
+    ASSERT_NE(fileContents(comma).find(","), std::string::npos);
+
+    const CliRun check = cli("check " + quoted(comma));
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_EQ(check.out, "");
+    // ADIF itself wants a point: a warning for each frequency, no error.
+    const CliRun validate = cli("validate " + quoted(comma));
+    EXPECT_EQ(validate.status, 0) << validate.out;
+    EXPECT_NE(validate.out.find("has a decimal comma; ADIF wants a point"), std::string::npos);
+}
+
 TEST(Cli, ConvertOverItselfKeepsEveryQsoWhenTheReportCannotBeWritten)
 {
     const fs::path folder = freshFolder("cli-report");
