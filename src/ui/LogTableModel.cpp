@@ -79,7 +79,9 @@ QVariant LogTableModel::data(const QModelIndex &index, int role) const
         return m_font;
     case Qt::ToolTipRole: {
         const auto tip = m_toolTips.find({ row, column });
-        return tip == m_toolTips.end() ? QVariant() : QVariant(tip->second);
+        if (tip == m_toolTips.end() || tip->second.text != m_table.text(row, column))
+            return {};
+        return tip->second.message;
     }
     default:
         return {};

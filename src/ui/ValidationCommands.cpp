@@ -85,16 +85,18 @@ void ValidationCommands::validateWith(const ValidationProfile &profile)
     const auto report = m_document.validate(profile);
     if (!report)
         return;
-    std::map<std::pair<int, int>, QString> tips;
+    std::map<std::pair<int, int>, LogTableModel::CellNote> tips;
     std::vector<FindingLine> lines;
     lines.reserve(report->findings.size());
     for (const Finding &finding : report->findings) {
         const QString message = QString::fromStdString(finding.message);
         QString value;
         if (finding.column >= 0) {
-            QString &tip = tips[{ finding.row, finding.column }];
-            tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + message;
-            value = decodeCell(m_document.table().text(finding.row, finding.column), m_model.encoding());
+            const std::string_view text = m_document.table().text(finding.row, finding.column);
+            LogTableModel::CellNote &note = tips[{ finding.row, finding.column }];
+            note.text = text;
+            note.message += (note.message.isEmpty() ? QString() : QStringLiteral("\n")) + message;
+            value = decodeCell(text, m_model.encoding());
         }
         lines.push_back({ finding, value });
     }

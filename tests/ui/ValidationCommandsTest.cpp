@@ -82,6 +82,8 @@ TEST(ValidationCommands, AFixInTheGridClearsItsFindingWhenValidatedAgain)
     LogTableModel &model = w.window->model();
     const QModelIndex cell = model.index(5 - 1, model.modelColumn(cqz));
     ASSERT_TRUE(model.setData(cell, QStringLiteral("40"), Qt::EditRole));
+    // The old explanation no longer fits the cell: it goes at once.
+    EXPECT_FALSE(cell.data(Qt::ToolTipRole).isValid());
     w.validate("adif");
     EXPECT_EQ(w.dock().findings().rowCount(), 20);
     EXPECT_FALSE(cell.data(Qt::ToolTipRole).isValid());
