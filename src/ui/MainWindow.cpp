@@ -53,12 +53,13 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_settingsCommands->connectActions(m_menus->actions());
     m_helpCommands = new HelpCommands(*m_document, *m_host, *this);
     m_helpCommands->connectActions(m_menus->actions());
-    m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
     m_tools = new ToolCommands(*m_document, *m_host, *m_model, *m_view, *this, this);
     m_tools->connectActions(m_menus->actions());
     m_search = new SearchCommands(*m_document, *m_host, *m_model, *m_view, *m_tools, *this, this);
     m_search->connectActions(m_menus->actions());
     m_side = new SideCommands(*m_document, *m_host, *m_commands, *this);
+    // Validate closes the Tools menu, after the side tools.
+    m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
     m_gridMenus->setToolCommands(m_tools, m_search);
     auto *structure = new StructureCommands(*m_document, *m_tools, *m_model, *m_view, *this, this);
