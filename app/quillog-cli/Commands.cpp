@@ -3,7 +3,9 @@
 
 #include "CliSupport.h"
 #include "LogEditCommands.h"
+#include "SideCommands.h"
 #include "StandardStreams.h"
+#include "ValidateCommand.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/FileIo.h"
@@ -339,7 +341,8 @@ int check(const CliArguments &arguments)
         return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
-    const CheckResult result = checkLog(table, lists, colours, progress);
+    // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
+    const CheckResult result = checkLog(table, lists, colours, progress, true);
     if (result.status == CheckStatus::MissingColumn)
         return fail(arguments.paths[0] + ": " + result.message);
     const CheckColumns columns = findCheckColumns(table);
@@ -375,13 +378,25 @@ const char *usageText()
            "  add LOG OUT --call C --date YYYYMMDD --time HHMM --band B --mode M --rst-sent R --rst-rcvd R\n"
            "                     [--name N --qth Q --gridsquare G --time-on]  add one QSO typed by hand\n"
            "                     (an empty LOG file starts a new log)\n"
+           "  stats FILE         QSOs, unique calls, and per band QSOs and DXCC entities (tab-separated;\n"
+           "                     --json for one JSON object)\n"
+           "  eqsl-compare INBOX LOG OUT\n"
+           "                     write the eQSL inbox records of the chosen kinds as ADI: --new (in the\n"
+           "                     log, not confirmed; the default), --received, --not-in-log, --swl;\n"
+           "                     --from YYYYMMDD and --to YYYYMMDD keep the QSOs of those days\n"
+           "                     (OUT is always ADI)\n"
+           "  validate FILE [--profile adif|lotw|eqsl|clublog|pota] [--json]\n"
+           "                     every field against ADIF and the profile's service; one line per\n"
+           "                     finding: row, field, value, error or warning, message\n"
            "\n"
            "A FILE of - is standard input (its kind judged by its content) or standard output\n"
            "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
-           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx, csv (and\n"
-           "                     every other format Quillog writes, by its extension)\n"
+           "  --to VALUE         read by each command in its own meaning: for convert and apply the\n"
+           "                     format to write, whatever the output's name: adi, adx, csv (and every\n"
+           "                     other format Quillog writes, by its extension); for eqsl-compare the\n"
+           "                     last QSO day kept, YYYYMMDD\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
@@ -393,8 +408,9 @@ const char *usageText()
            "  -h, --help         this text\n"
            "  --version          the program's version\n"
            "\n"
-           "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
-           "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";
+           "Exit status: 0 success, 1 records were rejected by the checks, QSOs failed the check or\n"
+           "validation found errors, 2 the command failed (a column it needs is missing, the file is\n"
+           "unreadable, eqsl-compare found no record).\n";
 }
 
 int runCommand(const CliArguments &arguments)
@@ -419,6 +435,12 @@ int runCommand(const CliArguments &arguments)
             return filter(arguments);
         if (arguments.command == "add")
             return add(arguments);
+        if (arguments.command == "stats")
+            return stats(arguments);
+        if (arguments.command == "eqsl-compare")
+            return eqslCompare(arguments);
+        if (arguments.command == "validate")
+            return validate(arguments);
     } catch (const std::bad_alloc &) {
         return fail(notEnoughMemoryMessage);
     }

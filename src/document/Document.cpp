@@ -643,8 +643,9 @@ void Document::check()
     reloadDefinitions();
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     CheckResult result;
-    const std::string failure = runInSlot(WorkerSlot::Check,
-        [&](Progress &progress) { result = checkLog(m_table, m_definitions, colours, progress); });
+    const std::string failure = runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+        result = checkLog(m_table, m_definitions, colours, progress, m_settings.useCommaFreq);
+    });
     if (!failure.empty()) {
         reportWorkerFailure("The log check", failure);
         return;

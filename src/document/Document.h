@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "check/LogValidation.h"
 #include "core/LogTable.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
@@ -69,6 +70,10 @@ public:
     int nextInvalidQso();
     int previousInvalidQso();
     bool canStepThroughInvalid() const { return m_logOpen && m_invalidFound; }
+    /// The full ADIF validation with the profile in the check slot: colours the cells with findings as
+    /// the check does, so that Next and Previous Invalid QSO step through them, and puts the summary in
+    /// status pane 0. Nothing when refused (busy, no log) or the ADIF tables are missing (error shown).
+    std::optional<ValidationReport> validate(const ValidationProfile &profile);
 
     // Edit menu.
     UndoEffect undo();
@@ -109,6 +114,9 @@ public:
     /// Status pane 2's text, "   QSOs: %i".
     std::string qsoCountText() const;
 
+    /// After a save that rejected records: offers to open the report.
+    void reportSave(const SaveResult &result, bool frequencyWarning);
+
 private:
     enum class LoadKind { Replace, Merge, Import };
 
@@ -128,7 +136,6 @@ private:
     bool saveTo(bool askForName, bool selectionOnly);
     bool mayOverwrite(const std::string &path, SaveOptions &options);
     void rememberDiskFile(const std::string &path);
-    void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
     std::string currentFolder() const;

@@ -5,7 +5,9 @@
 #include "ScriptedHost.h"
 #include "TableSnapshot.h"
 #include "TestSupport.h"
+#include "check/ValidationProfiles.h"
 #include "settings/MemoryKeyValueStore.h"
+#include "settings/SettingNames.h"
 
 #include <algorithm>
 #include <functional>
@@ -476,6 +478,55 @@ TEST_F(DocumentTest, CheckMarksInvalidQsosAndStepsThroughThem)
     openLog();
     document.check();
     EXPECT_EQ(host.takeMessages(), (Texts { "Check process completed successfully." }));
+    EXPECT_FALSE(document.canStepThroughInvalid());
+}
+
+TEST_F(DocumentTest, CheckTakesADecimalCommaInFreqWhenTheOperatorWritesOne)
+{
+    writeFile(path("comma.adi"),
+        "<CALL:4>AB1C <QSO_DATE:8>20240301 <TIME_ON:4>1200 <FREQ:6>14,074 <MODE:2>CW <EOR>\n");
+    for (const bool comma : { false, true }) {
+        store.writeInteger(settingNames::useCommaFreq, comma ? 1 : 0);
+        document.reloadSettings();
+        openLog("comma.adi");
+        document.check();
+        EXPECT_EQ(document.canStepThroughInvalid(), !comma) << comma;
+        host.takeMessages();
+    }
+}
+
+TEST_F(DocumentTest, ValidateMarksTheFindingsAndStepsThroughThem)
+{
+    EXPECT_FALSE(document.validate(*findValidationProfile("adif"))) << "no log open";
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:4>K1AB <QSO_DATE:8>20240302 <TIME_ON:4>1300 <BAND:3>40m <MODE:3>SSB <CQZ:2>41 <EOR>\n");
+    openLog("bad.adi");
+    const auto report = document.validate(*findValidationProfile("adif"));
+    ASSERT_TRUE(report);
+    ASSERT_EQ(report->findings.size(), 1u);
+    EXPECT_EQ(report->findings[0].message, "CQZ 41 is out of range 1–40");
+    EXPECT_EQ(host.status[0], "1 error and 0 warnings in 1 of 3 QSOs (profile adif).");
+    EXPECT_TRUE(host.takeMessages().empty());
+    EXPECT_TRUE(document.canStepThroughInvalid());
+    EXPECT_EQ(document.nextInvalidQso(), 3);
+    EXPECT_EQ(document.table().backgroundColour(3, report->findings[0].column),
+        document.settings().grid.markedColour);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST(DocumentValidate, RefusesWithoutTheAdifTables)
+{
+    ScriptedHost host;
+    MemoryKeyValueStore store;
+    const fs::path folder = freshFolder("document-validate");
+    Document document(host, store, "/nonexistent", folder.string());
+    document.start();
+    writeFile(folder / "log.adi", log1);
+    host.files.push_back((folder / "log.adi").string());
+    document.open();
+    host.takeMessages();
+    EXPECT_FALSE(document.validate(*findValidationProfile("lotw")));
+    EXPECT_EQ(host.takeMessages(), (Texts { std::string(kTemplatesMissingMessage) }));
     EXPECT_FALSE(document.canStepThroughInvalid());
 }
 
