@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Measures reading, writing, sorting and checking a realistic log. Prints the median of several runs and the
-// peak memory while the log is open.
+// Measures reading, writing, sorting, checking, validating and counting the statistics of a realistic
+// log. Prints the median of several runs and the peak memory while the log is open.
 //   quillog-bench [--qsos N] [--runs R] [FILE]
 //   quillog-bench --generate N FILE
 #include "BenchArguments.h"
 #include "LogGenerator.h"
 #include "check/LogCheck.h"
+#include "check/LogValidation.h"
+#include "check/ValidationProfiles.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
+#include "definitions/AdifSpecification.h"
 #include "definitions/ValueLists.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
+#include "side/Statistics.h"
 
 #include <algorithm>
 #include <chrono>
@@ -100,7 +104,10 @@ double wideRecordSave(const std::string &folder)
 int run(const std::string &path, int runs)
 {
     const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
-    std::vector<double> reads, writes, sorts, checks;
+    std::vector<double> reads, writes, sorts, checks, validations, statistics;
+    const AdifSpecificationLoad adif = loadAdifSpecification(QUILLOG_TEMPLATES_FILE);
+    ValidationOptions validation;
+    validation.profile = findValidationProfile("adif");
     long long peak = 0;
     int qsos = 0;
     for (int i = 0; i < runs; ++i) {
@@ -112,12 +119,16 @@ int run(const std::string &path, int runs)
         peak = std::max(peak, peakMemory() - before);
         table.insertColumn("#", 0);
         table.setFixedColumnCount(1);
+        // Counted in file order, as a log stands after opening; the sort below scatters the rows.
+        statistics.push_back(secondsOf([&] { countStatistics(table, progress); }));
         const std::string out = path + ".out.adi";
         writes.push_back(secondsOf([&] { writeAdiFile(out, table, {}, benchDefinitions(), progress); }));
         std::filesystem::remove(out);
         sorts.push_back(secondsOf([&] { table.sortByColumn(table.findColumn("CALL"), true); }));
         const ValueLists lists = checkLists();
         checks.push_back(secondsOf([&] { checkLog(table, lists, {}, progress); }));
+        validations.push_back(
+            secondsOf([&] { validateLog(table, adif.specification, validation, progress); }));
     }
     std::printf("log: %s, %d QSOs, %.1f MB, %d runs\n", path.c_str(), qsos, megabytes, runs);
     std::printf("read ADI          median %.3f s  (min %.3f)\n", median(reads),
@@ -126,6 +137,10 @@ int run(const std::string &path, int runs)
         *std::min_element(writes.begin(), writes.end()));
     std::printf("sort by CALL      median %.3f s\n", median(sorts));
     std::printf("log check         median %.3f s\n", median(checks));
+    std::printf("statistics        median %.3f s\n", median(statistics));
+    // The validator's target: read and validate within three times a read alone (quillog-cli info).
+    std::printf("validate (adif)   median %.3f s  read + validate = %.2f x the read\n", median(validations),
+        (median(reads) + median(validations)) / median(reads));
     std::printf("save one record of 100,000 fields %.3f s\n",
         wideRecordSave(std::filesystem::temp_directory_path().string()));
     std::printf("peak memory of a read: %.1f MB = %.2f x the file\n", static_cast<double>(peak) / 1e6,

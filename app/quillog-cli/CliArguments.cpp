@@ -12,9 +12,13 @@ namespace
 
 constexpr std::array knownFlags
     = { "--help", "--version", "--ignore-brackets", "--lower-case", "--type-indicator", "--comma-freq",
-          "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell", "--grid" };
-// Options followed by a value, given as "--to adx" or "--to=adx".
-constexpr std::array valueOptions = { "--step", "--column", "--to", "--separator" };
+          "--no-checks", "--separate-qsos", "--dump", "--list", "--match-case", "--whole-cell", "--grid",
+          "--json", "--new", "--received", "--not-in-log", "--swl", "--replace", "--time-on" };
+// Options followed by a value, given as "--to adx" or "--to=adx". Each command reads a value in its own
+// meaning: --to is the format written for convert and apply, the last day kept for eqsl-compare.
+constexpr std::array valueOptions
+    = { "--step", "--column", "--to", "--separator", "--from", "--profile", "--filters", "--call", "--date",
+          "--time", "--band", "--mode", "--rst-sent", "--rst-rcvd", "--name", "--qth", "--gridsquare" };
 
 } // namespace
 

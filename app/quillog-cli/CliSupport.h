@@ -19,7 +19,9 @@ namespace quillog::cli
 /// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
 /// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
-bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result);
+/// options: what the read keeps (a per-record filter); "--ignore-brackets" is added from the line.
+bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result,
+    ReadOptions options = {});
 /// The operator's data folder, as the editor uses it.
 std::string operatorFolder();
 /// The folder of the running program, where the template resource is looked for.
@@ -31,6 +33,9 @@ SaveOptions saveOptionsFrom(const CliArguments &arguments);
 /// Writes the table to the second path as convert does, with the given writer flags; returns the exit status.
 int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
     const SaveOptions &options);
+/// The same to another path.
+int writeLogTo(const std::string &target, const CliArguments &arguments, const LogTable &table,
+    const SaveDefinitions &definitions, const SaveOptions &options);
 
 /// quillog-cli apply: the column tools as steps.
 int apply(const CliArguments &arguments);

@@ -2,7 +2,10 @@
 #include "Commands.h"
 
 #include "CliSupport.h"
+#include "LogEditCommands.h"
+#include "SideCommands.h"
 #include "StandardStreams.h"
+#include "ValidateCommand.h"
 #include "check/CheckColumns.h"
 #include "check/LogCheck.h"
 #include "core/FileIo.h"
@@ -62,7 +65,8 @@ std::string withNameShown(std::string message, const std::string &path, const st
 // Reads the log as the editor would: its kind judged by its content, UTF-16 read through a copy, a
 // TRLOG listing as one unless --grid asks for the character grid. A name of "-" reads standard input, through
 // a copy the file-type test can look at.
-bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result)
+bool readLog(const std::string &name, const CliArguments &arguments, LogTable &table, ReadResult &result,
+    ReadOptions options)
 {
     const InputFile input(name);
     if (!input.ok()) {
@@ -79,7 +83,6 @@ bool readLog(const std::string &name, const CliArguments &arguments, LogTable &t
     const LogReader &reader
         = log.type == LogFileType::TypeTrlogTable && arguments.has("--grid") ? textGridReader() : *log.reader;
     RunningFlag progress;
-    ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
     options.decimalComma = arguments.has("--comma-freq");
     if (log.type == LogFileType::TypeCabrillo)
@@ -220,21 +223,27 @@ std::string writtenFormats()
 int writeLog(const CliArguments &arguments, const LogTable &table, const SaveDefinitions &definitions,
     const SaveOptions &options)
 {
-    const LogFormat *format = outputFormat(arguments, arguments.paths[1]);
+    return writeLogTo(arguments.paths[1], arguments, table, definitions, options);
+}
+
+int writeLogTo(const std::string &destination, const CliArguments &arguments, const LogTable &table,
+    const SaveDefinitions &definitions, const SaveOptions &options)
+{
+    const LogFormat *format = outputFormat(arguments, destination);
     if (format == nullptr)
         return fail("--to takes " + writtenFormats() + ", not " + arguments.value("--to"));
     RunningFlag progress;
-    const OutputFile output(arguments.paths[1], format->extension);
+    const OutputFile output(destination, format->extension);
     if (!output.ok())
         return fail("cannot make a temporary folder for standard output");
     const std::string &target = output.path();
     const LogWriter &writer = *format->writer;
     const SaveResult saved = writer.write(target, table, options, definitions, progress);
     if (!saved.ok)
-        return fail(arguments.paths[1] + ": " + saved.message);
+        return fail(destination + ": " + saved.message);
     if (!output.deliver(saved.reportPath))
         return fail("cannot write standard output");
-    warnLines(arguments.paths[1], droppedCharactersText(saved));
+    warnLines(destination, droppedCharactersText(saved));
     if (saved.errors.empty())
         return ExitSuccess;
     std::fprintf(stderr, "Saved ADIF entries: %d\nErrors: %zu\n", saved.written, saved.errors.size());
@@ -325,7 +334,8 @@ int check(const CliArguments &arguments)
         return fail(notEnoughMemoryMessage);
     RunningFlag progress;
     const CheckColours colours;
-    const CheckResult result = checkLog(table, lists, colours, progress);
+    // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.
+    const CheckResult result = checkLog(table, lists, colours, progress, true);
     if (result.status == CheckStatus::MissingColumn)
         return fail(arguments.paths[0] + ": " + result.message);
     const CheckColumns columns = findCheckColumns(table);
@@ -354,13 +364,32 @@ const char *usageText()
            "                     (--dump: the raw table, tab-separated); apply --list names the steps\n"
            "  find IN TEXT [--column C] [--match-case] [--whole-cell]\n"
            "                     the rows Find All lists, tab-separated, \"#\" first\n"
+           "  split LOG COUNT TARGET  write LOG in parts of COUNT QSOs: TARGET-base.partN.ext (ADX for\n"
+           "                     a .adx TARGET); an existing part stops it unless --replace is given\n"
+           "  merge LOG OTHER... OUT  append the QSOs of each ADIF file OTHER to LOG, write OUT\n"
+           "  filter LOG OUT --filters FILE  keep the QSOs that pass the filters of FILE (a filters.xml)\n"
+           "  add LOG OUT --call C --date YYYYMMDD --time HHMM --band B --mode M --rst-sent R --rst-rcvd R\n"
+           "                     [--name N --qth Q --gridsquare G --time-on]  add one QSO typed by hand\n"
+           "                     (an empty LOG file starts a new log)\n"
+           "  stats FILE         QSOs, unique calls, and per band QSOs and DXCC entities (tab-separated;\n"
+           "                     --json for one JSON object)\n"
+           "  eqsl-compare INBOX LOG OUT\n"
+           "                     write the eQSL inbox records of the chosen kinds as ADI: --new (in the\n"
+           "                     log, not confirmed; the default), --received, --not-in-log, --swl;\n"
+           "                     --from YYYYMMDD and --to YYYYMMDD keep the QSOs of those days\n"
+           "                     (OUT is always ADI)\n"
+           "  validate FILE [--profile adif|lotw|eqsl|clublog|pota] [--json]\n"
+           "                     every field against ADIF and the profile's service; one line per\n"
+           "                     finding: row, field, value, error or warning, message\n"
            "\n"
            "A FILE of - is standard input (its kind judged by its content) or standard output\n"
            "(ADI unless --to says otherwise).\n"
            "\n"
            "Options (anywhere on the line):\n"
-           "  --to EXTENSION     the format to write, whatever the output's name: adi, adx, csv (and\n"
-           "                     every other format Quillog writes, by its extension)\n"
+           "  --to VALUE         read by each command in its own meaning: for convert and apply the\n"
+           "                     format to write, whatever the output's name: adi, adx, csv (and every\n"
+           "                     other format Quillog writes, by its extension); for eqsl-compare the\n"
+           "                     last QSO day kept, YYYYMMDD\n"
            "  --ignore-brackets  remove '<' and '>' from the values read\n"
            "  --lower-case       write tags in lower case\n"
            "  --type-indicator   write each field's data-type letter\n"
@@ -372,8 +401,9 @@ const char *usageText()
            "  -h, --help         this text\n"
            "  --version          the program's version\n"
            "\n"
-           "Exit status: 0 success, 1 records were rejected by the checks or QSOs failed the check,\n"
-           "2 the command failed (check: a column it needs is missing, or the file is unreadable).\n";
+           "Exit status: 0 success, 1 records were rejected by the checks, QSOs failed the check or\n"
+           "validation found errors, 2 the command failed (a column it needs is missing, the file is\n"
+           "unreadable, eqsl-compare found no record).\n";
 }
 
 int runCommand(const CliArguments &arguments)
@@ -390,6 +420,20 @@ int runCommand(const CliArguments &arguments)
             return apply(arguments);
         if (arguments.command == "find")
             return find(arguments);
+        if (arguments.command == "split")
+            return split(arguments);
+        if (arguments.command == "merge")
+            return merge(arguments);
+        if (arguments.command == "filter")
+            return filter(arguments);
+        if (arguments.command == "add")
+            return add(arguments);
+        if (arguments.command == "stats")
+            return stats(arguments);
+        if (arguments.command == "eqsl-compare")
+            return eqslCompare(arguments);
+        if (arguments.command == "validate")
+            return validate(arguments);
     } catch (const std::bad_alloc &) {
         return fail(notEnoughMemoryMessage);
     }

@@ -197,10 +197,18 @@ def sections_from_release(tables):
     return {section: ascii_only(text, "exports") for section, text in texts.items()}
 
 
+# The validator's sections (fields, enumerations, band edges) hold UTF-8 text such as subdivision names.
+VALIDATION_SECTIONS = (120, 121, 122)
+
+
+def section_encoding(section):
+    return "utf-8" if section in VALIDATION_SECTIONS else "ascii"
+
+
 def container(texts):
     out = bytearray(MAGIC)
     for section in sorted(texts):
-        body = texts[section].encode("ascii")
+        body = texts[section].encode(section_encoding(section))
         out += f"SECTION {section} {len(body)}\n".encode("ascii") + body + b"\n"
     out += b"END\n"
     return bytes(out)
@@ -224,7 +232,9 @@ def parse_container(data):
         body = data[end + 1:end + 1 + length]
         if len(body) != length or data[end + 1 + length:end + 2 + length] != b"\n":
             return None
-        texts[int(line[1])] = body.split(b"\0", 1)[0].decode("latin-1")
+        section = int(line[1])
+        body = body.split(b"\0", 1)[0]
+        texts[section] = body.decode("utf-8", "replace") if section in VALIDATION_SECTIONS else body.decode("latin-1")
         at = end + 2 + length
 
 
@@ -309,8 +319,11 @@ def plan_update(release, data_folder, program_folder):
         current = {}
     else:
         report.append(f"The library in force was ADIF {version_of(current)} ({current_path}).")
-    if CONTESTS in current:
-        new[CONTESTS] = current[CONTESTS]
+    # The release's CSV exports hold neither the contest templates nor the validator's tables: the
+    # library in force keeps them.
+    for section in (CONTESTS,) + VALIDATION_SECTIONS:
+        if section in current:
+            new[section] = current[section]
     report += difference_lines(current, new) or ["The bands, modes, submodes and fields are unchanged."]
 
     writes = {}

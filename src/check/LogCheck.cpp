@@ -50,9 +50,9 @@ struct RowFailures {
 // A QSO needs its band: a listed BAND, or a FREQ from which the band follows. A FREQ that is given must
 // be a frequency even when the band is there.
 void testBandAndFrequency(std::string_view band, std::string_view frequency, const CheckColumns &columns,
-    const ListSets &sets, RowFailures &failures)
+    const ListSets &sets, bool commaFrequency, RowFailures &failures)
 {
-    const bool frequencyValid = isValidFrequency(frequency);
+    const bool frequencyValid = isValidFrequency(frequency, commaFrequency);
     if (!frequency.empty() && !frequencyValid)
         failures.add(columns.frequency);
     if (!band.empty()) {
@@ -65,7 +65,7 @@ void testBandAndFrequency(std::string_view band, std::string_view frequency, con
 }
 
 RowFailures testRow(const LogTable &table, int row, const CheckColumns &columns, const ListSets &sets,
-    bool &deprecatedModeSeen)
+    bool commaFrequency, bool &deprecatedModeSeen)
 {
     const auto value
         = [&](int column) { return column < 0 ? std::string_view() : trimmed(table.text(row, column)); };
@@ -77,7 +77,8 @@ RowFailures testRow(const LogTable &table, int row, const CheckColumns &columns,
         failures.add(columns.mode);
         deprecatedModeSeen = deprecatedModeSeen || (mode.size() >= 2 && sets.submodeNames.contains(mode));
     }
-    testBandAndFrequency(value(columns.band), value(columns.frequency), columns, sets, failures);
+    testBandAndFrequency(
+        value(columns.band), value(columns.frequency), columns, sets, commaFrequency, failures);
     if (!isValidQsoTime(value(columns.time)))
         failures.add(columns.time);
     if (!isValidQsoDate(value(columns.date)))
@@ -117,8 +118,8 @@ Colour rowColourFor(Colour marked)
     return makeColour(lowered(colourRed(marked)), lowered(colourGreen(marked)), lowered(colourBlue(marked)));
 }
 
-CheckResult checkLog(
-    LogTable &table, const ValueLists &lists, const CheckColours &colours, Progress &progress)
+CheckResult checkLog(LogTable &table, const ValueLists &lists, const CheckColours &colours,
+    Progress &progress, bool commaFrequency)
 {
     CheckResult result;
     const CheckColumns columns = findCheckColumns(table);
@@ -134,7 +135,8 @@ CheckResult checkLog(
     PercentReporter percent(progress, "Checking QSOs ...");
     for (int row = 1; row <= qsos && progress.isRunning(); ++row) {
         percent.report(static_cast<unsigned long long>(row), static_cast<unsigned long long>(qsos) + 1);
-        const RowFailures failures = testRow(table, row, columns, sets, result.deprecatedModeSeen);
+        const RowFailures failures
+            = testRow(table, row, columns, sets, commaFrequency, result.deprecatedModeSeen);
         paintRow(table, row, failures, colours, rowColour);
         if (failures.count > 0)
             result.failedRows.push_back(row);

@@ -61,8 +61,9 @@ struct CheckResult {
 /// data cells: failed cells marked, the other cells of a failed row in the row colour, every cell of a
 /// passing row normal. Values and the table's shape never change. The progress is asked once per row
 /// and a stop ends the check after the current row. The caller loads the definitions anew first, so that
-/// lists the operator has just edited are in force.
-CheckResult checkLog(
-    LogTable &table, const ValueLists &lists, const CheckColours &colours, Progress &progress);
+/// lists the operator has just edited are in force. With commaFrequency (the operator writes FREQ with a
+/// decimal comma) a comma in FREQ passes as the decimal point.
+CheckResult checkLog(LogTable &table, const ValueLists &lists, const CheckColours &colours,
+    Progress &progress, bool commaFrequency = false);
 
 } // namespace quillog

@@ -61,11 +61,11 @@ bool isValidQsoTime(std::string_view value)
         && (value.size() == 4 || twoDigits(value, 4) < 60);
 }
 
-bool isValidFrequency(std::string_view value)
+bool isValidFrequency(std::string_view value, bool decimalComma)
 {
     bool point = false, nonZero = false, digits = false;
     for (const char c : value) {
-        if (c == '.' && !point) {
+        if ((c == '.' || (decimalComma && c == ',')) && !point) {
             point = true;
             continue;
         }

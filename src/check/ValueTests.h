@@ -17,8 +17,9 @@ bool isValidCallsign(std::string_view value);
 bool isValidQsoDate(std::string_view value);
 /// An ADIF time: HHMM or HHMMSS of a real time of day.
 bool isValidQsoTime(std::string_view value);
-/// A frequency in MHz as ADIF writes numbers (digits with an optional decimal point), above zero.
-bool isValidFrequency(std::string_view value);
+/// A frequency in MHz as ADIF writes numbers (digits with an optional decimal point), above zero. With
+/// decimalComma a comma may stand for the point, as the writer puts it when the operator asks for one.
+bool isValidFrequency(std::string_view value, bool decimalComma = false);
 
 /// A set of list entries looked up without regard to ASCII letter case.
 class CaseInsensitiveSet

@@ -13,7 +13,11 @@
 #include "formats/LogSaver.h"
 #include "formats/SaveSettings.h"
 #include "settings/KeyValueStore.h"
+#include "side/RecordFilter.h"
+#include "side/SplitWriter.h"
+#include "tools/RecordInsertion.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <new>
@@ -37,6 +41,9 @@ constexpr const char *changedOnDiskQuestion
 constexpr const char *requiredColumnsMessage
     = "In order to save ADIF log correctly, you need to enter all required "
       "column names (CALL, QSO_DATE, etc).";
+constexpr const char *splitCountMessage = "Please enter a valid split count less than the Total QSOs count.";
+constexpr const char *splitDialogFilter
+    = "ADIF files (*.adi, *adif)|*.adi*|ADX files (*.adx)|*.adx|All Log files (*.*)|*.*|";
 constexpr const char *reloadQuestion
     = "The opened log is modified.\nDo you want to save changes?\n\nYes:\tSaves your "
       "changes\nNo:\tDiscards your changes\nCancel:\tKeeps this log open";
@@ -214,13 +221,13 @@ void Document::openPath(const std::string &given)
 
 // The chosen file becomes the open log only when it passes the type test: a refused file is never
 // the current path, so a later Save cannot write over it.
-void Document::openAdif(const std::string &path)
+void Document::openAdif(const std::string &path, const ReadOptions &filter)
 {
     if (!isAdifOrWarn(path))
         return;
     if (m_recent.add(path, m_store))
         m_host.recentFilesChanged();
-    load(LoadKind::Replace, path);
+    load(LoadKind::Replace, path, filter);
 }
 
 void Document::openRecent(int commandId)
@@ -295,7 +302,7 @@ void Document::saveAsCsv()
         m_host.message(BoxKind::Warning, result.message);
 }
 
-void Document::load(LoadKind kind, const std::string &path)
+void Document::load(LoadKind kind, const std::string &path, const ReadOptions &filter)
 {
     // The file read becomes the open log once its load begins; a merged file joins the open log.
     const std::string previousPath = m_currentPath;
@@ -303,7 +310,10 @@ void Document::load(LoadKind kind, const std::string &path)
         m_currentPath = path;
     // Open, reload and merge only go ahead for ADIF; an import reads whatever its file-type test found.
     const LogReader &reader = kind == LoadKind::Import ? *m_importReader : *readerFor(LogFileType::TypeAdif);
-    const ReadOptions options { m_settings.ignoreBracket, m_definitions.contests, m_settings.useCommaFreq };
+    ReadOptions options = filter;
+    options.ignoreBracket = m_settings.ignoreBracket;
+    options.contests = m_definitions.contests;
+    options.decimalComma = m_settings.useCommaFreq;
     // A new log is read beside the open one, which stays as it is should the reader fail unexpectedly;
     // a merge that fails so is cut back to the rows and columns the log had.
     LogTable fresh;
@@ -339,6 +349,10 @@ void Document::load(LoadKind kind, const std::string &path)
         m_diskStamp = stamp;
     }
     finishLoad(result, kind);
+    // A log opened through filters lacks the QSOs they turned down: saving it over its file would lose
+    // them, so Save asks for a name.
+    if (options.keepRecord && result.ok && result.recordsKept < result.records)
+        m_needsNewName = true;
 }
 
 void Document::finishLoad(const ReadResult &result, LoadKind kind)
@@ -437,6 +451,9 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     }
     warnAboutMissingColumns();
     std::string path = m_currentPath;
+    // A log that never had a file (QSOs typed into a fresh window) gets its name now.
+    if (path.empty())
+        askForName = true;
     if (askForName) {
         const auto chosen
             = m_host.chooseFileToSave({ "Save ADIF File", saveDialogFilter(), "adi", proposedSaveName() });
@@ -467,7 +484,7 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
     // Selected rows saved elsewhere are not the log saved: its edits stay unsaved. QSOs the checks
     // rejected are not in the file and exist only in the grid, so the log stays modified.
     if (!selectionOnly) {
-        if (m_needsNewName && askForName) {
+        if ((m_needsNewName || m_currentPath.empty()) && askForName) {
             m_currentPath = path;
             m_needsNewName = false;
             refreshTitle();
@@ -517,6 +534,96 @@ void Document::reportSave(const SaveResult &result, bool frequencyWarning)
         m_host.openWithDefaultProgram(result.reportPath);
 }
 
+void Document::openFiltered(const FilterSettings &settings)
+{
+    if (refuseWhenBusy())
+        return;
+    // The filters are read back from the file just written: a write that failed must not leave the read
+    // with stale filters or none.
+    const std::string filterPath = filterFilePath(m_dataFolder);
+    std::string problem;
+    if (!writeFilterDialog(filterPath, settings, problem)) {
+        m_host.message(BoxKind::Warning, problem);
+        return;
+    }
+    const FilterFile filters = readFilterFile(filterPath);
+    if (!filters.ok) {
+        m_host.message(BoxKind::Warning, filters.message);
+        return;
+    }
+    if (!mayReplaceLog())
+        return;
+    const auto path = m_host.chooseFileToOpen({ "Open ADIF Files", openDialogFilter(), "", currentFolder() });
+    if (!path)
+        return;
+    ReadOptions filter;
+    filter.keepRecord = RecordFilter(filters.settings).recordTest();
+    openAdif(absolutePath(*path), filter);
+}
+
+bool Document::beginSplit()
+{
+    if (refuseWhenBusy())
+        return false;
+    if (m_table.rowCount() == 0 || m_table.columnCount() == 0) {
+        m_host.message(BoxKind::Warning, nothingToSaveMessage);
+        return false;
+    }
+    warnAboutMissingColumns();
+    return true;
+}
+
+std::string Document::splitCountProblem(int count) const
+{
+    return count < 0 || count > m_table.qsoCount() ? splitCountMessage : "";
+}
+
+void Document::split(int count)
+{
+    if (const std::string problem = splitCountProblem(count); !problem.empty()) {
+        m_host.message(BoxKind::Warning, problem);
+        return;
+    }
+    FileDialogRequest request { "Save ADIF File", splitDialogFilter, "adi", currentFolder() };
+    request.confirmOverwrite = false; // the parts are written, not the chosen name: asked below
+    const auto target = m_host.chooseFileToSave(request);
+    if (!target)
+        return;
+    reloadDefinitions();
+    const SaveOptions options = saveOptionsFor(m_settings, false);
+    const SaveDefinitions definitions = saveDefinitionsFor(m_definitions);
+    const int parts = splitPartCount(m_table, count, options, definitions);
+    if (const auto existing = firstExistingPart(splitTarget(*target), parts)) {
+        if (m_host.message(BoxKind::Question, splitPartsExistQuestion(*existing, parts), BoxButtons::YesNo)
+            != Answer::Yes)
+            return;
+    }
+    SplitResult result;
+    const std::string failure = runInSlot(WorkerSlot::Save, [&](Progress &progress) {
+        result = writeSplit(m_table, count, *target, options, definitions, progress);
+    });
+    if (!failure.empty()) {
+        reportWorkerFailure("Splitting into " + *target, failure);
+        return;
+    }
+    m_host.tableReset();
+    if (!result.save.message.empty())
+        m_host.message(BoxKind::Warning, result.save.message);
+    reportSave(result.save, true);
+}
+
+void Document::addRecord(std::string_view record)
+{
+    appendAdiRecord(m_table, m_journal, record, m_settings.ignoreBracket);
+    m_logOpen = true;
+    // QSOs typed into a window without a log have no file yet: Save asks for one.
+    if (m_currentPath.empty())
+        m_needsNewName = true;
+    m_host.tableReset();
+    refreshCount();
+    refreshTitle();
+}
+
 bool Document::close()
 {
     if (!m_logOpen || !isModified())
@@ -536,8 +643,9 @@ void Document::check()
     reloadDefinitions();
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     CheckResult result;
-    const std::string failure = runInSlot(WorkerSlot::Check,
-        [&](Progress &progress) { result = checkLog(m_table, m_definitions, colours, progress); });
+    const std::string failure = runInSlot(WorkerSlot::Check, [&](Progress &progress) {
+        result = checkLog(m_table, m_definitions, colours, progress, m_settings.useCommaFreq);
+    });
     if (!failure.empty()) {
         reportWorkerFailure("The log check", failure);
         return;

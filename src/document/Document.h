@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "check/LogValidation.h"
 #include "core/LogTable.h"
 #include "core/UndoJournal.h"
 #include "definitions/Definitions.h"
@@ -10,6 +11,7 @@
 #include "formats/LogWriter.h"
 #include "settings/RecentFiles.h"
 #include "settings/Settings.h"
+#include "side/FilterSettings.h"
 
 #include <array>
 #include <atomic>
@@ -39,10 +41,23 @@ public:
     void openPath(const std::string &path);
     void reload();
     void merge();
+    /// Open Filtered after the Filters dialog's OK: writes its settings into filters.xml, then opens a
+    /// log keeping only the QSOs that pass them.
+    void openFiltered(const FilterSettings &settings);
     void import();
     void save();
     void saveAs();
     void saveSelected();
+    /// The first steps of Split: false when a worker runs or there is nothing to save; warns about
+    /// missing required columns. The window then asks for the count.
+    bool beginSplit();
+    /// Split with the count chosen: asks for the target, asks once before replacing existing parts and
+    /// writes the parts in the save slot.
+    void split(int count);
+    /// The warning of a split count larger than the number of QSOs, or empty when the count will do.
+    std::string splitCountProblem(int count) const;
+    /// Adds one QSO typed by hand (ADI fields) as a new last row, as one undoable step.
+    void addRecord(std::string_view record);
     /// Save as Excel CSV: writes the log for a spreadsheet; the log's state does not change.
     void saveAsCsv();
     /// Asks about unsaved changes; true when the window may close.
@@ -55,6 +70,10 @@ public:
     int nextInvalidQso();
     int previousInvalidQso();
     bool canStepThroughInvalid() const { return m_logOpen && m_invalidFound; }
+    /// The full ADIF validation with the profile in the check slot: colours the cells with findings as
+    /// the check does, so that Next and Previous Invalid QSO step through them, and puts the summary in
+    /// status pane 0. Nothing when refused (busy, no log) or the ADIF tables are missing (error shown).
+    std::optional<ValidationReport> validate(const ValidationProfile &profile);
 
     // Edit menu.
     UndoEffect undo();
@@ -95,6 +114,9 @@ public:
     /// Status pane 2's text, "   QSOs: %i".
     std::string qsoCountText() const;
 
+    /// After a save that rejected records: offers to open the report.
+    void reportSave(const SaveResult &result, bool frequencyWarning);
+
 private:
     enum class LoadKind { Replace, Merge, Import };
 
@@ -104,17 +126,16 @@ private:
     void reportWorkerFailure(const std::string &what, const std::string &failure);
     Answer askToSave(const char *question);
     bool mayReplaceLog();
-    void openAdif(const std::string &path);
+    void openAdif(const std::string &path, const ReadOptions &filter = {});
     LogFileType fileType(const std::string &path);
     bool isAdifOrWarn(const std::string &path);
-    /// Reads path into the table; Replace and Import make it the current path.
-    void load(LoadKind kind, const std::string &path);
+    /// Reads path into the table; Replace and Import make it the current path. filter: the records kept.
+    void load(LoadKind kind, const std::string &path, const ReadOptions &filter = {});
     void finishLoad(const ReadResult &result, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     bool mayOverwrite(const std::string &path, SaveOptions &options);
     void rememberDiskFile(const std::string &path);
-    void reportSave(const SaveResult &result, bool frequencyWarning);
     void warnAboutMissingColumns();
     void refreshTitle();
     std::string currentFolder() const;

@@ -25,6 +25,9 @@ struct FileDialogRequest {
     /// Where the dialog starts: a folder to open in or, for a save, the file name to propose. Empty
     /// leaves it to the host (the last folder used, else the home folder).
     std::string startPath;
+    /// Whether a save dialog asks before the chosen name replaces a file; a command that writes other
+    /// files than the one chosen (the split parts) asks itself.
+    bool confirmOverwrite = true;
 };
 
 /// The four worker slots; at most one worker runs at a time.
@@ -41,7 +44,7 @@ public:
     /// Shows a modal message box with the caption "Quillog" and returns the button pressed.
     virtual Answer message(BoxKind kind, std::string_view text, BoxButtons buttons = BoxButtons::Ok) = 0;
     virtual std::optional<std::string> chooseFileToOpen(const FileDialogRequest &request) = 0;
-    /// Asks before replacing an existing file.
+    /// Asks before replacing an existing file, unless the request says otherwise.
     virtual std::optional<std::string> chooseFileToSave(const FileDialogRequest &request) = 0;
 
     /// Runs work on a worker thread while the modal progress window shows, and returns when it has

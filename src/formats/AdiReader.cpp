@@ -50,32 +50,47 @@ void setValue(LogTable &table, int row, int column, std::string_view value, cons
 
 struct Filled {
     int records = 0; // records whose values reached the table
+    int kept = 0; // of those, the records the filter kept
     int characterLengthRecoveries = 0;
 };
 
-// Second pass: fills rows firstRow onwards, one per record; the first of two equal fields counts.
+void clearRow(LogTable &table, int row)
+{
+    for (int column = 0; column < table.columnCount(); ++column)
+        table.setTextView(row, column, {});
+}
+
+// Second pass: fills rows firstRow onwards, one per record; the first of two equal fields counts. A
+// record the options' filter turns down gives its row to the next record.
 Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int firstRow, int records,
     const ReadOptions &options, Progress &progress)
 {
     PercentReporter percent(progress, "Reading file ...");
     percent.report(0, text.size());
-    std::vector<int> filledInRow(static_cast<std::size_t>(table.columnCount()), -1);
+    std::vector<int> filledInRecord(static_cast<std::size_t>(table.columnCount()), -1);
     AdiScanner scanner(text);
-    int read = 0;
+    Filled filled;
     walkRecords<AdiScanner, AdiField>(
         scanner, text.size(), progress, percent,
         [&](const AdiField &field, std::size_t ordinal) {
-            const int row = firstRow + read;
             const int column = columns.find(field.name, ordinal);
-            int &filled = filledInRow[static_cast<std::size_t>(column)];
-            if (filled != row) { // the first of two equal fields counts
-                filled = row;
-                setValue(table, row, column, field.value, options);
+            int &filledBy = filledInRecord[static_cast<std::size_t>(column)];
+            if (filledBy != filled.records) { // the first of two equal fields counts
+                filledBy = filled.records;
+                setValue(table, firstRow + filled.kept, column, field.value, options);
             }
             return true;
         },
-        [&] { return ++read < records; });
-    return { read, scanner.characterLengthRecoveries() };
+        [&] {
+            const int row = firstRow + filled.kept;
+            if (!options.keepRecord || options.keepRecord(table, row))
+                ++filled.kept;
+            else
+                clearRow(table, row);
+            return ++filled.records < records;
+        });
+    filled.characterLengthRecoveries = scanner.characterLengthRecoveries();
+    return filled;
 }
 
 std::string_view bytesOf(const LargeBuffer &buffer)
@@ -89,18 +104,20 @@ std::string_view recordsOf(const LargeBuffer &buffer)
     return text.substr(adiRecordsStart(text));
 }
 
-// After a stop the rows sized for records never read would be empty QSOs that a save would meet.
-void dropRowsNeverRead(LogTable &table, int firstRow, int rowsRead)
+// Rows sized for records never read (after a stop) or turned down by a filter would be empty QSOs that
+// a save would meet.
+void dropRowsNeverFilled(LogTable &table, int firstRow, const Filled &filled)
 {
-    table.setRowCount(firstRow + rowsRead);
+    table.setRowCount(firstRow + filled.kept);
 }
 
 ReadResult resultOf(const CollectedNames &collected, const Filled &filled)
 {
     ReadResult result;
-    result.ok = true;
+    result.ok = filled.kept > 0 || !filled.records;
     result.records = collected.records;
     result.recordsRead = filled.records;
+    result.recordsKept = filled.kept;
     result.stopped = filled.records < collected.records;
     result.characterLengthRecoveries = filled.characterLengthRecoveries;
     result.truncatedValues = collected.truncatedValues;
@@ -149,7 +166,7 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
-    dropRowsNeverRead(table, 1, filled.records);
+    dropRowsNeverFilled(table, 1, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }
@@ -182,7 +199,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     table.adoptBuffer(std::move(bytes));
 
     const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
-    dropRowsNeverRead(table, oldRows, filled.records);
+    dropRowsNeverFilled(table, oldRows, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
 }

@@ -25,6 +25,9 @@ struct ReadOptions {
     std::vector<ContestTemplate> contests {};
     /// Frequencies a reader converts get a decimal comma ("Use Comma as <FREQ> point").
     bool decimalComma = false;
+    /// Decides, once a record's values stand in its row, whether the record stays (the filtered open).
+    /// A record it turns down leaves no row behind. Empty: every record stays. Called on the worker.
+    std::function<bool(const LogTable &table, int row)> keepRecord = nullptr;
 };
 
 /// The outcome of one read, the same for every format.
@@ -37,6 +40,8 @@ struct ReadResult {
     int records = 0;
     /// Records whose values reached the table (fewer than records after a stop).
     int recordsRead = 0;
+    /// Records that stayed in the table: recordsRead less those a per-record filter turned down.
+    int recordsKept = 0;
     /// Values whose length was counted in characters rather than bytes (ADI only).
     int characterLengthRecoveries = 0;
     /// Values the end of the file cut short of their declared length; they keep what there was (ADI only).

@@ -16,8 +16,9 @@ namespace
 
 constexpr std::size_t flushSize = 4u << 20;
 
-// Writes the rejected records; returns why it could not, empty when it could.
-std::string writeReport(const std::string &path, const std::vector<std::string> &errors)
+} // namespace
+
+std::string writeSaveReport(const std::string &path, const std::vector<std::string> &errors)
 {
     SafeFile file(path);
     if (!file.open())
@@ -29,6 +30,9 @@ std::string writeReport(const std::string &path, const std::vector<std::string> 
         return file.reason();
     return {};
 }
+
+namespace
+{
 
 SaveResult &failed(SaveResult &result, const SafeFile &file)
 {
@@ -88,7 +92,7 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
     // Once the file is replaced, the rejected records exist only in the report: it comes first.
     if (!result.errors.empty()) {
         const std::string reportPath = path + ".log";
-        if (const std::string why = writeReport(reportPath, result.errors); !why.empty()) {
+        if (const std::string why = writeSaveReport(reportPath, result.errors); !why.empty()) {
             result.message = "The rejected QSOs cannot be listed in " + reportPath + ".\n" + why
                 + "\nThe log was not saved, so that they are not lost.";
             return result;

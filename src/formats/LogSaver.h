@@ -38,6 +38,10 @@ public:
 SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
     const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress);
 
+/// Writes the save report (each rejected record with its heading, CR LF after each) safely to path;
+/// returns why it could not, empty when it could.
+std::string writeSaveReport(const std::string &path, const std::vector<std::string> &errors);
+
 /// The text of the question that follows a save with rejected records.
 std::string saveReportQuestion(const SaveResult &result, bool withFrequencyWarning);
 

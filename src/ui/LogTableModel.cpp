@@ -77,6 +77,12 @@ QVariant LogTableModel::data(const QModelIndex &index, int role) const
         return toQColor(m_appearance.textColour);
     case Qt::FontRole:
         return m_font;
+    case Qt::ToolTipRole: {
+        const auto tip = m_toolTips.find({ row, column });
+        if (tip == m_toolTips.end() || tip->second.text != m_table.text(row, column))
+            return {};
+        return tip->second.message;
+    }
     default:
         return {};
     }

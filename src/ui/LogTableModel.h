@@ -6,6 +6,10 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QString>
+#include <map>
+#include <string>
+#include <utility>
 
 namespace quillog
 {
@@ -46,6 +50,17 @@ public:
     /// Cell texts changed in place.
     void refreshCells();
 
+    /// What the validator said about a cell, and the cell text it said it of.
+    struct CellNote {
+        std::string text;
+        QString message;
+    };
+    /// Tool tips of table cells (table row, table column), as the validator's findings explain them.
+    /// A note shows only while its cell still holds the text it explains: once the value is fixed, or a
+    /// sort or an inserted row has moved another value there, the cell shows none.
+    void setToolTips(std::map<std::pair<int, int>, CellNote> tips) { m_toolTips = std::move(tips); }
+    void clearToolTips() { m_toolTips.clear(); }
+
     void setAppearance(const GridAppearance &appearance, const QFont &font);
     const GridAppearance &appearance() const { return m_appearance; }
     TextEncoding encoding() const { return m_encoding; }
@@ -64,6 +79,7 @@ private:
     QFont m_font;
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_frozen = false;
+    std::map<std::pair<int, int>, CellNote> m_toolTips;
     int m_frozenRows = 0;
     int m_frozenColumns = 0;
 };

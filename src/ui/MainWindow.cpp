@@ -7,14 +7,17 @@
 #include "ui/GridMenus.h"
 #include "ui/GridView.h"
 #include "ui/HelpCommands.h"
+#include "ui/LogEditCommands.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
 #include "ui/PngImage.h"
 #include "ui/QtHost.h"
 #include "ui/SearchCommands.h"
 #include "ui/SettingsCommands.h"
+#include "ui/SideCommands.h"
 #include "ui/StructureCommands.h"
 #include "ui/ToolCommands.h"
+#include "ui/ValidationCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -55,6 +58,10 @@ MainWindow::MainWindow(KeyValueStore &store, const std::string &dataFolder, QWid
     m_tools->connectActions(m_menus->actions());
     m_search = new SearchCommands(*m_document, *m_host, *m_model, *m_view, *m_tools, *this, this);
     m_search->connectActions(m_menus->actions());
+    m_logEditCommands = new LogEditCommands(*m_document, *m_host, *this);
+    m_side = new SideCommands(*m_document, *m_host, *m_commands, *this);
+    // Validate closes the Tools menu, after the side tools.
+    m_validationCommands = new ValidationCommands(*m_document, *m_model, *m_view, *m_commands, *this);
     m_gridMenus = new GridMenus(*m_document, *m_view, *m_commands, m_menus->actions(), this);
     m_gridMenus->setToolCommands(m_tools, m_search);
     auto *structure = new StructureCommands(*m_document, *m_tools, *m_model, *m_view, *this, this);
@@ -113,6 +120,7 @@ void MainWindow::connectHost()
     });
     connect(m_commands, &DocumentCommands::commandDone, this, &MainWindow::refreshActions);
     connect(m_tools, &ToolCommands::commandDone, this, &MainWindow::refreshActions);
+    connect(m_logEditCommands, &LogEditCommands::commandDone, this, &MainWindow::refreshActions);
     connect(m_settingsCommands, &SettingsCommands::settingsChanged, this, &MainWindow::applySettings);
     connect(m_view, &GridView::positionChanged, m_panes[1], &QLabel::setText);
     connect(m_view, &GridView::positionChanged, this, &MainWindow::refreshActions);
@@ -184,6 +192,8 @@ void MainWindow::refreshActions()
     state.clipboardHasText = clipboard != nullptr && clipboard->hasText();
     state.rowsBelow = m_view->rowsBelow();
     m_menus->updateEnabled(*m_document, state);
+    m_side->updateEnabled();
+    m_validationCommands->validateAction()->setEnabled(m_document->isLogOpen());
 }
 
 QString MainWindow::statusText(int pane) const

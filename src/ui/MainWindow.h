@@ -21,11 +21,14 @@ class DocumentCommands;
 class GridMenus;
 class GridView;
 class HelpCommands;
+class LogEditCommands;
 class LogTableModel;
 class MainMenus;
 class QtHost;
 class SearchCommands;
 class SettingsCommands;
+class SideCommands;
+class ValidationCommands;
 class ToolCommands;
 
 /// The editor window: the grid over the document's log table, the menus and toolbars, three status
@@ -52,6 +55,9 @@ public:
     MainMenus &menus() { return *m_menus; }
     GridMenus &gridMenus() { return *m_gridMenus; }
     DocumentCommands &commands() { return *m_commands; }
+    LogEditCommands &logEditCommands() { return *m_logEditCommands; }
+    SideCommands &sideCommands() { return *m_side; }
+    ValidationCommands &validationCommands() { return *m_validationCommands; }
     ToolCommands &tools() { return *m_tools; }
     SearchCommands &search() { return *m_search; }
     QString statusText(int pane) const;
@@ -83,8 +89,11 @@ private:
     ToolCommands *m_tools = nullptr;
     SearchCommands *m_search = nullptr;
     SettingsCommands *m_settingsCommands = nullptr;
+    SideCommands *m_side = nullptr;
     HelpCommands *m_helpCommands = nullptr;
+    LogEditCommands *m_logEditCommands = nullptr;
     GridMenus *m_gridMenus = nullptr;
+    ValidationCommands *m_validationCommands = nullptr;
     std::array<QLabel *, 3> m_panes {};
     bool m_sizeColumnsAtReset = false; // a load or import starts the grid afresh
     QItemSelection m_selectionBeforeWorker;

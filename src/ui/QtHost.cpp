@@ -179,6 +179,7 @@ std::optional<std::string> QtHost::chooseFileToSave(const FileDialogRequest &req
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension));

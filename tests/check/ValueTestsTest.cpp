@@ -47,6 +47,13 @@ TEST(ValueTests, FrequenciesArePositiveDecimalNumbers)
         EXPECT_EQ(isValidFrequency(c.value), c.valid) << c.value;
 }
 
+TEST(ValueTests, ADecimalCommaStandsForThePointOnlyWhenAskedFor)
+{
+    for (const Case c : { Case { "14,074", true }, { ",136", true }, { "14,0,74", false },
+             { "14.0,74", false }, { "14,", true }, { ",", false } })
+        EXPECT_EQ(isValidFrequency(c.value, true), c.valid) << c.value;
+}
+
 TEST(CaseInsensitiveSet, FindsEntriesInAnyLetterCaseButNotPartOfThem)
 {
     const CaseInsensitiveSet modes({ "FT8", "ssb", "VARA HF" });

@@ -376,6 +376,291 @@ TEST(Cli, ClassifiesItsInputByContentNotByName)
     }
 }
 
+namespace
+{
+
+// The number after "QSOs: " in the info of a file.
+int qsosIn(const std::string &path)
+{
+    const std::string out = cli("info " + quoted(path)).out;
+    const std::size_t at = out.find("QSOs: ");
+    return at == std::string::npos ? -1 : std::atoi(out.c_str() + at + 6);
+}
+
+} // namespace
+
+TEST(CliSplit, PartsAddUpToTheLogAndExistingPartsNeedReplace)
+{
+    const fs::path folder = freshFolder("cli-split");
+    const std::string log = dataFile("adi/n3fjp_aclog_7.0.5.adi");
+    const std::string target = (folder / ".dotted" / "log").string();
+    fs::create_directories(folder / ".dotted");
+    const CliRun run = cli("split --no-checks " + quoted(log) + " 100 " + quoted(target));
+    ASSERT_EQ(run.status, 0) << run.err;
+    int total = 0;
+    for (int part = 1; part <= 5; ++part)
+        total += qsosIn(target + ".part" + std::to_string(part) + ".adi");
+    EXPECT_EQ(total, 438);
+    EXPECT_EQ(qsosIn(target + ".part5.adi"), 38);
+    EXPECT_FALSE(fs::exists(target + ".part6.adi"));
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), target + ".part1.adi\t100");
+
+    const CliRun again = cli("split --no-checks " + quoted(log) + " 100 " + quoted(target));
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find(target + ".part1.adi already exists"), std::string::npos);
+    EXPECT_EQ(cli("split --no-checks --replace " + quoted(log) + " 200 " + quoted(target)).status, 0);
+    EXPECT_EQ(qsosIn(target + ".part1.adi"), 200);
+
+    for (const char *count : { "439", "x", "5x", "" }) {
+        const CliRun bad = cli("split --no-checks " + quoted(log) + " '" + count + "' " + quoted(target));
+        EXPECT_EQ(bad.status, 2) << count;
+        EXPECT_NE(bad.err.find("Please enter a valid split count less than the Total QSOs count."),
+            std::string::npos)
+            << count;
+    }
+}
+
+TEST(CliMerge, HoldsEveryQsoOfEveryFileAndRefusesWhatIsNotAdif)
+{
+    const fs::path folder = freshFolder("cli-merge");
+    const std::string log = dataFile("adi/n3fjp_aclog_7.0.5.adi");
+    const std::string other = dataFile("adi/wsjtx_2.6.1.adi");
+    const std::string out = (folder / "merged.adi").string();
+    ASSERT_EQ(
+        cli("merge --no-checks " + quoted(log) + " " + quoted(log) + " " + quoted(other) + " " + quoted(out))
+            .status,
+        0);
+    EXPECT_EQ(qsosIn(out), 2 * 438 + qsosIn(other));
+
+    writeFile(folder / "notes.txt", "no ADIF here\n");
+    const CliRun refused = cli("merge --no-checks " + quoted(log) + " "
+        + quoted((folder / "notes.txt").string()) + " " + quoted((folder / "never.adi").string()));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("This file is not ADIF formatted. Please use Import menu to open it."),
+        std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "never.adi"));
+}
+
+TEST(CliFilter, KeepsTheQsosThatPassAndRefusesAFilterFileItCannotUse)
+{
+    const fs::path folder = freshFolder("cli-filter");
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<CALL:4>DL1A <BAND:3>20m <MODE:2>CW <EOR>\n<CALL:4>K1AB <BAND:3>40M <MODE:3>SSB <EOR>\n"
+        "<CALL:4>DL2B <BAND:2>2M <MODE:2>CW <EOR>\n<CALL:4>DL3C <BAND:3>40M <MODE:2>CW <EOR>\n");
+    writeFile(folder / "filters.xml",
+        "<?xml version=\"1.0\"?>\r\n<filters>\r\n<useband>Y</useband>\r\n<usecall>Y</usecall>\r\n"
+        "<callsign>dl</callsign>\r\n<bands>;20M;40M;</bands>\r\n</filters>");
+    const std::string out = (folder / "out.adi").string();
+    const CliRun run = cli("filter --no-checks " + quoted(log) + " " + quoted(out) + " --filters "
+        + quoted((folder / "filters.xml").string()));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(qsosIn(out), 2);
+    EXPECT_NE(fileContents(out).find("DL3C"), std::string::npos);
+
+    writeFile(folder / "none.xml", "<useband>Y</useband>\n<bands>;6M;</bands>\n");
+    const CliRun none = cli("filter --no-checks " + quoted(log) + " " + quoted((folder / "none.adi").string())
+        + " --filters " + quoted((folder / "none.xml").string()));
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("No valid entries found."), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "none.adi"));
+
+    writeFile(folder / "huge.xml", std::string(2u << 20, 'x'));
+    EXPECT_EQ(cli("filter --no-checks " + quoted(log) + " " + quoted(out) + " --filters "
+                  + quoted((folder / "huge.xml").string()))
+                  .status,
+        2);
+}
+
+TEST(CliAdd, AddsTheTypedQsoToAnEmptyOrAnOpenLog)
+{
+    const fs::path folder = freshFolder("cli-add");
+    writeFile(folder / "empty.adi", "");
+    const std::string first = (folder / "first.adi").string();
+    const std::string qso
+        = " --call dl1abc --date 20240301 --time 930 --band 20M --mode FSK31=PSK --rst-sent 599"
+          " --rst-rcvd 579 --gridsquare ko85ab ";
+    ASSERT_EQ(
+        cli("add --no-checks" + qso + quoted((folder / "empty.adi").string()) + " " + quoted(first)).status,
+        0);
+    const std::string written = fileContents(first);
+    EXPECT_NE(written.find("<CALL:6>DL1ABC <QSO_DATE:8>20240301 <TIME_OFF:4>0930 <BAND:3>20M <MODE:3>PSK "
+                           "<SUBMODE:5>FSK31 <RST_SENT:3>599 <RST_RCVD:3>579 <GRIDSQUARE:6>KO85ab <EOR>"),
+        std::string::npos);
+    const std::string second = (folder / "second.adi").string();
+    ASSERT_EQ(cli("add --no-checks" + qso + quoted(first) + " " + quoted(second)).status, 0);
+    EXPECT_EQ(qsosIn(second), 2);
+    const CliRun missing = cli("add --no-checks --call X " + quoted(first) + " " + quoted(second));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("--date"), std::string::npos);
+}
+
+TEST(CliStats, PrintsTheGridOrOneJsonObject)
+{
+    const fs::path folder = freshFolder("cli-stats");
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<EOH><CALL:3>A1A<BAND:3>20m<MODE:2>CW<DXCC:3>291<EOR><CALL:3>a1a<BAND:3>20M<MODE:3>SSB<DXCC:3>230<"
+        "EOR>"
+        "<CALL:3>B1B<BAND:4>160M<MODE:2>CW<EOR><CALL:3>C1C<BAND:2>2M<MODE:2>FM<DXCC:4>junk<EOR>"
+        "<CALL:6>D1\"D\\E<BAND:3>10M<MODE:2>CW<DXCC:3>700<EOR>");
+    const CliRun grid = cli("stats " + quoted(log));
+    EXPECT_EQ(grid.status, 0) << grid.err;
+    EXPECT_EQ(grid.out,
+        "QSOs:\t5\nUnique Callsigns:\t4\nBAND\tQSOs\tDXCC\n10M\t1\t1\n160M\t1\t\n20M\t2\t2\n2M\t1\t\n");
+    const CliRun json = cli("stats --json " + quoted(log));
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out,
+        "{\"qsos\": 5, \"unique_calls\": 4, \"bands\": [{\"band\": \"10M\", \"qsos\": 1, \"dxcc\": 1}, "
+        "{\"band\": \"160M\", \"qsos\": 1, \"dxcc\": 0}, {\"band\": \"20M\", \"qsos\": 2, \"dxcc\": 2}, "
+        "{\"band\": \"2M\", \"qsos\": 1, \"dxcc\": 0}]}\n");
+}
+
+TEST(CliStats, RefusesLogsWithoutTheColumnsItNeeds)
+{
+    const fs::path folder = freshFolder("cli-stats-fail");
+    const std::string log = (folder / "nomode.adi").string();
+    writeFile(log, "<CALL:3>A1A<BAND:3>20M<FREQ:6>14.074<EOR>");
+    const CliRun run = cli("stats " + quoted(log));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "quillog-cli: " + log + ": Not enough data for calculation.\n");
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(cli("stats " + quoted((folder / "missing.adi").string())).status, 2);
+}
+
+TEST(CliEqslCompare, WritesTheChosenRecordsAsAdi)
+{
+    const fs::path folder = freshFolder("cli-eqsl");
+    const std::string inbox = quoted(dataFile("adi/eqsl_inbox_swl.adi"));
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log,
+        "<EOH><CALL:5>3A2MW<QSO_DATE:8>20221121<TIME_ON:4>1345<MODE:3>FT8<EOR>"
+        "<CALL:5>RV3LE<QSO_DATE:8>20221121<TIME_ON:4>1406<MODE:3>FT8<EOR>");
+    const std::string out = (folder / "out.adi").string();
+    struct Case {
+        std::string options;
+        int status;
+        int records;
+    };
+    for (const Case &c :
+        { Case { "", 0, 2 }, { "--swl", 0, 11 }, { "--not-in-log --from 20221122 --to 20221122", 0, 5 },
+            { "--received", 2, 0 }, { "--new --from 20221122", 2, 0 }, { "--from 2022-11-21", 2, 0 } }) {
+        fs::remove(out);
+        const CliRun run
+            = cli("eqsl-compare " + inbox + " " + quoted(log) + " " + quoted(out) + " " + c.options);
+        EXPECT_EQ(run.status, c.status) << c.options << ": " << run.err;
+        const std::string written = fileContents(out);
+        std::size_t records = 0;
+        for (std::size_t at = 0; (at = written.find("<EOR>", at)) != std::string::npos; ++at)
+            ++records;
+        EXPECT_EQ(records, static_cast<std::size_t>(c.records)) << c.options;
+        if (c.status == 0) {
+            EXPECT_EQ(run.err, "QSOs: " + std::to_string(c.records) + "\n");
+        }
+    }
+    const CliRun notInbox = cli("eqsl-compare " + quoted(log) + " " + quoted(log) + " " + quoted(out));
+    EXPECT_EQ(notInbox.status, 2);
+    EXPECT_EQ(notInbox.err, "quillog-cli: " + log + ": No eQSL records found.\n");
+}
+
+// --to is the last day kept for eqsl-compare, never a format: the selection is ADI on standard output too.
+TEST(CliEqslCompare, ReadsToAsADateAndUsesTheStandardStreams)
+{
+    const fs::path folder = freshFolder("cli-eqsl-streams");
+    const std::string inbox = quoted(dataFile("adi/eqsl_inbox_swl.adi"));
+    const std::string log = (folder / "log.adi").string();
+    writeFile(log, "<EOH><CALL:5>3A2MW<QSO_DATE:8>20221121<TIME_ON:4>1345<MODE:3>FT8<EOR>");
+    struct Case {
+        std::string line;
+        int status;
+        std::string err;
+    };
+    for (const Case &c :
+        { Case { "- " + quoted(log) + " - --not-in-log --to 20221121 < " + inbox, 0, "QSOs: 1\n" },
+            { inbox + " " + quoted(log) + " - --not-in-log --to adx", 2,
+                "quillog-cli: --to needs a date written YYYYMMDD, not \"adx\"\n" },
+            { "- - - < " + inbox, 2,
+                "quillog-cli: standard input can give the eQSL inbox or the log, not both\n" },
+            { "- " + quoted(log) + " - < " + quoted(log), 2,
+                "quillog-cli: standard input: No eQSL records found.\n" } }) {
+        const CliRun run = cli("eqsl-compare " + c.line);
+        EXPECT_EQ(run.status, c.status) << c.line;
+        EXPECT_EQ(run.err, c.err) << c.line;
+        EXPECT_EQ(run.out.find("<CALL:5>RV3LE") != std::string::npos, c.status == 0) << c.line;
+    }
+}
+
+TEST(CliValidate, PrintsOneLinePerFindingAndFailsOnlyOnErrors)
+{
+    const CliRun run = cli("validate " + quoted(dataFile("check/planted_faults.adi")));
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
+        "2\tFREQ\t14074\terror\t14074 looks like kHz: did you mean 14.074 MHz?\n");
+    EXPECT_NE(run.out.find("7\tFREQ\t14,074\twarning\tFREQ 14,074 has a decimal comma"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 21);
+    EXPECT_EQ(run.err, "18 errors and 3 warnings in 9 of 12 QSOs (profile adif).\n");
+
+    // Contest IDs ADIF does not list are only warnings: the status stays 0.
+    const CliRun warnings = cli("validate " + quoted(dataFile("adi/n3fjp_fieldday_6.6.9.adi")));
+    EXPECT_EQ(warnings.status, 0) << warnings.err;
+    EXPECT_NE(warnings.out.find("\tCONTEST_ID\tARRL-FD\twarning\t"), std::string::npos);
+
+    const CliRun clean = cli("validate --profile=lotw " + quoted(dataFile("adi/lotw_report_crlf.adi")));
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "0 errors and 0 warnings in 0 of 85 QSOs (profile lotw).\n");
+}
+
+TEST(CliValidate, WritesTheFindingsAsJson)
+{
+    const CliRun run = cli("validate --json --profile POTA " + quoted(dataFile("check/planted_faults.adi")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"profile\": \"pota\""), std::string::npos) << run.out;
+    EXPECT_NE(
+        run.out.find("{\"row\": 3, \"field\": \"SUBMODE\", \"value\": \"FT4\", \"severity\": \"error\", "
+                     "\"message\": \"SUBMODE FT4 does not belong to MODE CW (it belongs to MODE MFSK)\"}"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(
+        run.out.find("{\"row\": 1, \"field\": \"STATION_CALLSIGN\", \"value\": \"\""), std::string::npos);
+
+    // A log written in an 8-bit code page still gives valid UTF-8 JSON.
+    const fs::path log = freshFolder("cli-json") / "latin.adi";
+    writeFile(log,
+        "<CALL:4>K1AB <QSO_DATE:8>20230105 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <NAME:3>J\xe9r <EOR>\n");
+    const CliRun latin = cli("validate --json " + quoted(log.string()));
+    EXPECT_NE(latin.out.find("\"value\": \"J\xc3\xa9r\""), std::string::npos) << latin.out;
+}
+
+TEST(CliValidate, CannotValidateWithAnUnknownProfileOrAnUnreadableLog)
+{
+    for (const std::string &arguments : { "validate --profile qrz " + quoted(dataFile("adi/fle_crlf.adi")),
+             std::string("validate /nonexistent/log.adi"), std::string("validate --profile") }) {
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+    }
+    EXPECT_NE(cli("validate --profile qrz x.adi").err.find("profiles: adif, lotw, eqsl, clublog, pota"),
+        std::string::npos);
+}
+
+TEST(CliValidate, FrequenciesWrittenWithADecimalCommaPassTheCheck)
+{
+    const fs::path folder = freshFolder("cli-comma");
+    const std::string comma = (folder / "comma.adi").string();
+    ASSERT_EQ(
+        cli("convert --comma-freq " + quoted(dataFile("adi/fle_crlf.adi")) + " " + quoted(comma)).status, 0);
+    ASSERT_NE(fileContents(comma).find(","), std::string::npos);
+
+    const CliRun check = cli("check " + quoted(comma));
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_EQ(check.out, "");
+    // ADIF itself wants a point: a warning for each frequency, no error.
+    const CliRun validate = cli("validate " + quoted(comma));
+    EXPECT_EQ(validate.status, 0) << validate.out;
+    EXPECT_NE(validate.out.find("has a decimal comma; ADIF wants a point"), std::string::npos);
+}
+
 TEST(Cli, ConvertOverItselfKeepsEveryQsoWhenTheReportCannotBeWritten)
 {
     const fs::path folder = freshFolder("cli-report");

@@ -5,7 +5,9 @@
 #include "ScriptedHost.h"
 #include "TableSnapshot.h"
 #include "TestSupport.h"
+#include "check/ValidationProfiles.h"
 #include "settings/MemoryKeyValueStore.h"
+#include "settings/SettingNames.h"
 
 #include <algorithm>
 #include <functional>
@@ -479,6 +481,55 @@ TEST_F(DocumentTest, CheckMarksInvalidQsosAndStepsThroughThem)
     EXPECT_FALSE(document.canStepThroughInvalid());
 }
 
+TEST_F(DocumentTest, CheckTakesADecimalCommaInFreqWhenTheOperatorWritesOne)
+{
+    writeFile(path("comma.adi"),
+        "<CALL:4>AB1C <QSO_DATE:8>20240301 <TIME_ON:4>1200 <FREQ:6>14,074 <MODE:2>CW <EOR>\n");
+    for (const bool comma : { false, true }) {
+        store.writeInteger(settingNames::useCommaFreq, comma ? 1 : 0);
+        document.reloadSettings();
+        openLog("comma.adi");
+        document.check();
+        EXPECT_EQ(document.canStepThroughInvalid(), !comma) << comma;
+        host.takeMessages();
+    }
+}
+
+TEST_F(DocumentTest, ValidateMarksTheFindingsAndStepsThroughThem)
+{
+    EXPECT_FALSE(document.validate(*findValidationProfile("adif"))) << "no log open";
+    writeFile(path("bad.adi"),
+        log1 + "<CALL:4>K1AB <QSO_DATE:8>20240302 <TIME_ON:4>1300 <BAND:3>40m <MODE:3>SSB <CQZ:2>41 <EOR>\n");
+    openLog("bad.adi");
+    const auto report = document.validate(*findValidationProfile("adif"));
+    ASSERT_TRUE(report);
+    ASSERT_EQ(report->findings.size(), 1u);
+    EXPECT_EQ(report->findings[0].message, "CQZ 41 is out of range 1–40");
+    EXPECT_EQ(host.status[0], "1 error and 0 warnings in 1 of 3 QSOs (profile adif).");
+    EXPECT_TRUE(host.takeMessages().empty());
+    EXPECT_TRUE(document.canStepThroughInvalid());
+    EXPECT_EQ(document.nextInvalidQso(), 3);
+    EXPECT_EQ(document.table().backgroundColour(3, report->findings[0].column),
+        document.settings().grid.markedColour);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST(DocumentValidate, RefusesWithoutTheAdifTables)
+{
+    ScriptedHost host;
+    MemoryKeyValueStore store;
+    const fs::path folder = freshFolder("document-validate");
+    Document document(host, store, "/nonexistent", folder.string());
+    document.start();
+    writeFile(folder / "log.adi", log1);
+    host.files.push_back((folder / "log.adi").string());
+    document.open();
+    host.takeMessages();
+    EXPECT_FALSE(document.validate(*findValidationProfile("lotw")));
+    EXPECT_EQ(host.takeMessages(), (Texts { std::string(kTemplatesMissingMessage) }));
+    EXPECT_FALSE(document.canStepThroughInvalid());
+}
+
 TEST_F(DocumentTest, AFileTheTypeTestCannotReadIsReportedAndNotLoaded)
 {
     const std::string pipe = path("pipe.adi");
@@ -634,6 +685,129 @@ TEST_F(DocumentTest, AWorkerThatThrowsIsReportedAndLeavesTheLogAsItWas)
     document.save();
     EXPECT_NE(fileContents(path("log.adi")), log1);
     EXPECT_EQ(fileContents(path("other.adi")), "<CALL:4>W1AW <QSO_DATE:8>20240303 <EOR>\n");
+}
+
+TEST_F(DocumentTest, MergeDoublesASelfMergeJoinsLowerCaseTagsAndKeepsUnnamedColumns)
+{
+    openLog();
+    host.files.push_back(path("log.adi"));
+    document.merge();
+    EXPECT_EQ(document.table().qsoCount(), 4);
+    EXPECT_EQ(cell(document.table(), 3, "CALL"), "AB1C");
+
+    // lower-case tags fill the upper-case columns; an unnamed and a doubled column keep their values
+    LogTable &table = document.table();
+    table.insertColumn("", -1);
+    table.insertColumn("CALL", -1);
+    table.setText(1, table.columnCount() - 2, "unnamed");
+    table.setText(1, table.columnCount() - 1, "second call");
+    writeFile(folder / "lower.adi", "<call:4>W1AW <band:3>80m <gridsquare:4>FN31 <eor>\n");
+    host.files.push_back(path("lower.adi"));
+    document.merge();
+    EXPECT_EQ(document.table().qsoCount(), 5);
+    EXPECT_EQ(cell(document.table(), 5, "CALL"), "W1AW");
+    EXPECT_EQ(cell(document.table(), 5, "BAND"), "80m");
+    EXPECT_EQ(cell(document.table(), 5, "GRIDSQUARE"), "FN31");
+    EXPECT_EQ(document.table().text(1, 6), "unnamed");
+    EXPECT_EQ(document.table().text(1, 7), "second call");
+    EXPECT_EQ(document.table().text(5, 7), "") << "the first CALL column takes the merged call";
+}
+
+TEST_F(DocumentTest, AStoppedMergeLeavesNoEmptyRows)
+{
+    openLog();
+    std::string many;
+    for (int i = 0; i < 50; ++i)
+        many += "<CALL:4>W" + std::to_string(100 + i) + " <EOR>\n";
+    writeFile(folder / "many.adi", many);
+    host.files.push_back(path("many.adi"));
+    host.stopAfterQuestions = 60; // through the first pass, into the second
+    document.merge();
+    const LogTable &table = document.table();
+    ASSERT_GT(table.qsoCount(), 2);
+    ASSERT_LT(table.qsoCount(), 52);
+    for (int row = 1; row < table.rowCount(); ++row)
+        EXPECT_FALSE(cell(table, row, "CALL").empty()) << row;
+}
+
+TEST_F(DocumentTest, OpenFilteredKeepsThePassingQsosAndReadsNothingWhenTheFiltersCannotBeWritten)
+{
+    FilterSettings bands;
+    bands.useBand = true;
+    writeFile(folder / "data" / "filters.xml", "<bands>;40M;</bands>\r\n</filters>");
+    host.files.push_back(path("log.adi"));
+    document.openFiltered(bands);
+    EXPECT_EQ(document.table().qsoCount(), 1);
+    EXPECT_EQ(cell(document.table(), 1, "CALL"), "K1AB");
+    EXPECT_EQ(host.title, "Quillog - " + path("log.adi"));
+    EXPECT_NE(fileContents(folder / "data" / "filters.xml").find("<useband>Y</useband>"), std::string::npos);
+    EXPECT_TRUE(document.needsNewName()) << "saving over the log would lose the QSOs left out";
+
+    FilterSettings none = bands;
+    writeFile(folder / "data" / "filters.xml", "<bands>;6M;</bands>\r\n</filters>");
+    host.files.push_back(path("log.adi"));
+    document.openFiltered(none);
+    EXPECT_EQ(host.takeMessages().back(), "No valid entries found.");
+    EXPECT_EQ(host.title, "Quillog");
+
+    // a folder where filters.xml should be: the write fails, nothing is read
+    fs::remove(folder / "data" / "filters.xml");
+    fs::create_directories(folder / "data" / "filters.xml" / "x");
+    const std::size_t dialogs = host.dialogs.size();
+    document.openFiltered(bands);
+    const Texts messages = host.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("cannot"), std::string::npos);
+    EXPECT_EQ(host.dialogs.size(), dialogs) << "no file is asked for";
+}
+
+TEST_F(DocumentTest, SplitAsksOnceBeforeReplacingPartsAndNotAboutTheChosenName)
+{
+    openLog();
+    ASSERT_TRUE(document.beginSplit());
+    EXPECT_EQ(
+        document.splitCountProblem(3), "Please enter a valid split count less than the Total QSOs count.");
+    EXPECT_EQ(document.splitCountProblem(2), "");
+    host.files.push_back(path("parts.adi"));
+    document.split(1);
+    EXPECT_FALSE(host.dialogs.back().confirmOverwrite);
+    EXPECT_TRUE(fs::exists(folder / "parts.part1.adi"));
+    EXPECT_TRUE(fs::exists(folder / "parts.part2.adi"));
+    EXPECT_FALSE(fs::exists(folder / "parts.adi"));
+    EXPECT_TRUE(host.takeMessages().empty());
+
+    fs::remove(folder / "parts.part1.adi");
+    writeFile(folder / "parts.part2.adi", "keep me");
+    host.files.push_back(path("parts.adi"));
+    host.answers.push_back(Answer::No);
+    document.split(1);
+    const Texts asked = host.takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find(path("parts.part2.adi") + " already exists"), std::string::npos);
+    EXPECT_EQ(fileContents(folder / "parts.part2.adi"), "keep me");
+    EXPECT_FALSE(fs::exists(folder / "parts.part1.adi")) << "No writes nothing";
+
+    host.files.push_back(path("parts.adi"));
+    host.answers.push_back(Answer::Yes);
+    document.split(1);
+    EXPECT_NE(fileContents(folder / "parts.part2.adi").find("K1AB"), std::string::npos);
+    EXPECT_EQ(document.currentPath(), path("log.adi")) << "the log keeps its path";
+}
+
+TEST_F(DocumentTest, QsosAddedToAFreshWindowAreSavedUnderANameAskedFor)
+{
+    document.addRecord("<CALL:4>DL1A <QSO_DATE:8>20240301 <TIME_OFF:4>1200 <BAND:3>20M <MODE:2>CW ");
+    EXPECT_TRUE(document.isLogOpen());
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.table().qsoCount(), 1);
+    EXPECT_EQ(host.status[2], "   QSOs: 1");
+    host.answers.push_back(Answer::Yes);
+    host.files.push_back(path("typed.adi"));
+    document.close();
+    EXPECT_EQ(host.dialogs.back().title, "Save ADIF File");
+    EXPECT_NE(fileContents(folder / "typed.adi").find("<CALL:4>DL1A"), std::string::npos);
+    EXPECT_EQ(document.currentPath(), path("typed.adi"));
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(DocumentTest, SaveAsksBeforeOverwritingAFileChangedOnDisk)

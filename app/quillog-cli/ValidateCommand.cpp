@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ValidateCommand.h"
+
+#include "CliSupport.h"
+#include "Commands.h"
+#include "check/LogValidation.h"
+#include "check/ValidationProfiles.h"
+#include "core/LogTable.h"
+#include "core/Progress.h"
+#include "core/Text.h"
+#include "definitions/AdifSpecification.h"
+#include "definitions/Definitions.h"
+#include "formats/AdxText.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quillog::cli
+{
+
+namespace
+{
+
+std::string profileNames()
+{
+    std::string names;
+    for (const ValidationProfile &profile : validationProfiles())
+        names += (names.empty() ? "" : ", ") + std::string(profile.name);
+    return names;
+}
+
+std::string cellValue(const LogTable &table, const Finding &finding)
+{
+    return finding.column < 0 ? std::string() : std::string(trimmed(table.text(finding.row, finding.column)));
+}
+
+// One tab-separated output field: tabs and line ends become blanks.
+std::string tabField(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// JSON is UTF-8: a value of an 8-bit log is taken as Windows-1252, as the editor shows it.
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : utf8FromCell(text)) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void printLines(const LogTable &table, const ValidationReport &report)
+{
+    for (const Finding &finding : report.findings) {
+        std::printf("%d\t%s\t%s\t%s\t%s\n", finding.row, finding.field.c_str(),
+            tabField(cellValue(table, finding)).c_str(), std::string(severityName(finding.severity)).c_str(),
+            tabField(finding.message).c_str());
+    }
+}
+
+void printJson(
+    const LogTable &table, const ValidationReport &report, const std::string &path, std::string_view profile)
+{
+    std::printf(
+        "{\n  \"file\": %s,\n  \"profile\": %s,\n  \"qsos\": %d,\n  \"errors\": %d,\n  \"warnings\": %d,\n"
+        "  \"findings\": [",
+        jsonString(path).c_str(), jsonString(profile).c_str(), table.qsoCount(), report.errors,
+        report.warnings);
+    for (std::size_t at = 0; at < report.findings.size(); ++at) {
+        const Finding &finding = report.findings[at];
+        std::printf(
+            "%s\n    {\"row\": %d, \"field\": %s, \"value\": %s, \"severity\": \"%s\", \"message\": %s}",
+            at == 0 ? "" : ",", finding.row, jsonString(finding.field).c_str(),
+            jsonString(cellValue(table, finding)).c_str(),
+            std::string(severityName(finding.severity)).c_str(), jsonString(finding.message).c_str());
+    }
+    std::printf("%s]\n}\n", report.findings.empty() ? "" : "\n  ");
+}
+
+} // namespace
+
+int validate(const CliArguments &arguments)
+{
+    if (arguments.paths.size() != 1)
+        return fail("validate takes one file");
+    const std::string given = arguments.value("--profile");
+    const std::string profileName = given.empty() ? std::string("adif") : toLower(given);
+    const ValidationProfile *profile = findValidationProfile(profileName);
+    if (profile == nullptr)
+        return fail("unknown profile " + profileName + " (profiles: " + profileNames() + ")");
+    const AdifSpecificationLoad specification
+        = loadAdifSpecification(findTemplateResource(programFolder(), operatorFolder()));
+    if (!specification.ok)
+        return fail(std::string(kTemplatesMissingMessage.substr(0, kTemplatesMissingMessage.find('\n')))
+            + " (the validator needs its ADIF tables)");
+    LogTable table;
+    ReadResult read;
+    if (!readLog(arguments.paths[0], arguments, table, read))
+        return ExitFailure;
+    table.addRowNumbers();
+    ValidationOptions options;
+    options.profile = profile;
+    options.commaFrequency = arguments.has("--comma-freq");
+    RunningFlag progress;
+    const ValidationReport report = validateLog(table, specification.specification, options, progress);
+    if (arguments.has("--json"))
+        printJson(table, report, arguments.paths[0], profile->name);
+    else
+        printLines(table, report);
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", report.summary(std::string(profile->name), table.qsoCount()).c_str());
+    return report.errors > 0 ? ExitProblemsFound : ExitSuccess;
+}
+
+} // namespace quillog::cli
