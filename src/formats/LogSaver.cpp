@@ -42,29 +42,18 @@ SaveResult &failed(SaveResult &result, const SafeFile &file)
 
 } // namespace
 
-SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
-    const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress)
+bool walkSavedRecords(const LogTable &table, const SaveFormat &format, const SaveOptions &options,
+    const SaveDefinitions &definitions, Progress &progress, SaveResult &result,
+    const std::function<bool(const std::string &record, const std::vector<PreparedField> &fields)> &onRecord)
 {
-    SaveResult result;
-    SafeFile file(path);
-    if (options.unchangedSince)
-        file.requireUnchanged(*options.unchangedSince);
-    if (!file.open())
-        return failed(result, file);
     const SavePlan plan = makeSavePlan(table, options, definitions.typeMap);
     const RecordChecks checks(plan, definitions.modes, definitions.bands);
     RecordPreparer preparer(plan, options);
     PercentReporter percent(progress, "Saving QSOs ...");
-
-    std::string out;
-    format.appendHeader(out, options, definitions);
     std::string record;
     for (std::size_t n = 0; n < plan.rows.size(); ++n) {
-        if (!progress.isRunning()) {
-            result.stopped = true;
-            result.message = "The save was stopped; the file was not changed.";
-            return result;
-        }
+        if (!progress.isRunning())
+            return false;
         percent.report(n, plan.rows.size());
         const std::vector<PreparedField> &fields = preparer.prepare(table, plan.rows[n]);
         if (fields.empty())
@@ -76,16 +65,44 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
             result.errors.push_back(std::string(failed) + record);
             continue;
         }
-        result.droppedCharacters += format.unwritableCharacters(fields);
-        out += record;
-        out += options.separateQsos ? "\r\n\r\n" : "\r\n";
-        ++result.written;
-        if (out.size() >= flushSize) {
-            if (!file.write(out))
-                return failed(result, file);
-            out.clear();
-        }
+        if (!onRecord(record, fields))
+            break;
     }
+    result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
+    return true;
+}
+
+SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
+    const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress)
+{
+    SaveResult result;
+    SafeFile file(path);
+    if (options.unchangedSince)
+        file.requireUnchanged(*options.unchangedSince);
+    if (!file.open())
+        return failed(result, file);
+    std::string out;
+    format.appendHeader(out, options, definitions);
+    bool writeFailed = false;
+    const bool finished = walkSavedRecords(table, format, options, definitions, progress, result,
+        [&](const std::string &record, const std::vector<PreparedField> &fields) {
+            result.droppedCharacters += format.unwritableCharacters(fields);
+            out += record;
+            out += options.separateQsos ? "\r\n\r\n" : "\r\n";
+            ++result.written;
+            if (out.size() < flushSize)
+                return true;
+            writeFailed = !file.write(out);
+            out.clear();
+            return !writeFailed;
+        });
+    if (!finished) {
+        result.stopped = true;
+        result.message = "The save was stopped; the file was not changed.";
+        return result;
+    }
+    if (writeFailed)
+        return failed(result, file);
     format.appendFooter(out, options);
     if (!file.write(out))
         return failed(result, file);
@@ -103,7 +120,6 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
         return failed(result, file);
     progress.setPercent(100);
     result.ok = true;
-    result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
     return result;
 }
 

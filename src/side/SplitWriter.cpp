@@ -98,37 +98,6 @@ bool partIsFull(int records, int count)
     return records >= (count > 0 ? count : 1);
 }
 
-// Goes through the rows as a save does: each row's record text, or its check heading when rejected.
-template <typename OnRecord>
-bool walkSplitRecords(const LogTable &table, const SaveFormat &format, const SaveOptions &options,
-    const SaveDefinitions &definitions, Progress &progress, SaveResult &result, OnRecord onRecord)
-{
-    const SavePlan plan = makeSavePlan(table, options, definitions.typeMap);
-    const RecordChecks checks(plan, definitions.modes, definitions.bands);
-    RecordPreparer preparer(plan, options);
-    PercentReporter percent(progress, "Saving QSOs ...");
-    std::string record;
-    for (std::size_t n = 0; n < plan.rows.size(); ++n) {
-        if (!progress.isRunning())
-            return false;
-        percent.report(n, plan.rows.size());
-        const std::vector<PreparedField> &fields = preparer.prepare(table, plan.rows[n]);
-        if (fields.empty())
-            continue;
-        record.clear();
-        format.appendRecord(record, fields, options);
-        if (const std::string_view failed = options.noChecks ? std::string_view {} : checks.failure(fields);
-            !failed.empty()) {
-            result.errors.push_back(std::string(failed) + record);
-            continue;
-        }
-        if (!onRecord(record))
-            return true;
-    }
-    result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
-    return true;
-}
-
 const SaveFormat &formatOf(const SplitTarget &target)
 {
     static const AdiFormat adi;
@@ -173,8 +142,8 @@ int splitPartCount(
     SaveResult ignored;
     Uninterrupted progress;
     int written = 0;
-    walkSplitRecords(
-        table, AdiFormat {}, wholeLog(options), definitions, progress, ignored, [&](const std::string &) {
+    walkSavedRecords(table, AdiFormat {}, wholeLog(options), definitions, progress, ignored,
+        [&](const std::string &, const std::vector<PreparedField> &) {
             ++written;
             return true;
         });
@@ -224,8 +193,8 @@ SplitResult writeSplit(const LogTable &table, int count, const std::string &targ
         split.parts.emplace_back(part.path(), part.records());
         return true;
     };
-    const bool finished = walkSplitRecords(
-        table, format, partOptions, stamped, progress, result, [&](const std::string &record) {
+    const bool finished = walkSavedRecords(table, format, partOptions, stamped, progress, result,
+        [&](const std::string &record, const std::vector<PreparedField> &) {
             if (partIsFull(part.records(), count) && (!finishPart() || !part.next())) {
                 failed = true;
                 return false;
