@@ -11,8 +11,6 @@
 #include "ui/GridView.h"
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
-#include "ui/ProgressWindow.h"
-#include "ui/QtHost.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -114,10 +112,7 @@ TEST(MainWindow, SortThisColumnAlternatesAndIsUndone)
     const std::string first(table.text(1, call));
     // The sort runs beside the progress window, so that a large log leaves the window alive.
     QStringList labels;
-    QObject::connect(&w.window->host(), &QtHost::progressWindowShown, [&](QWidget *shown) {
-        auto *progress = static_cast<ProgressWindow *>(shown);
-        QObject::connect(progress, &QDialog::finished, [&, progress] { labels << progress->label(); });
-    });
+    test::collectProgressLabels(*w.window, labels);
     w.window->commands().sortByColumn(call);
     EXPECT_EQ(labels, QStringList { "Sorting ..." });
     for (int row = 2; row < table.rowCount(); ++row)
