@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "Commands.h"
+#include "OutputText.h"
 #include "StandardStreams.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
@@ -20,35 +21,6 @@ namespace quillog::cli
 
 namespace
 {
-
-// A JSON string literal of bytes: quotes, backslashes and control characters escaped.
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-// A grid cell on one tab-separated line: tabs and line ends become blanks.
-std::string tsvCell(std::string text)
-{
-    for (char &c : text) {
-        if (c == '\t' || c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return text;
-}
 
 void printStatisticsJson(const LogStatistics &statistics)
 {
@@ -71,7 +43,7 @@ void printStatisticsGrid(const LogStatistics &statistics)
         "QSOs:\t%d\nUnique Callsigns:\t%d\nBAND\tQSOs\tDXCC\n", statistics.qsos, statistics.uniqueCalls);
     for (const BandFigures &row : statisticsGrid(statistics)) {
         const std::string entities = row.entities > 0 ? std::to_string(row.entities) : std::string();
-        std::printf("%s\t%d\t%s\n", tsvCell(row.band).c_str(), row.qsos, entities.c_str());
+        std::printf("%s\t%d\t%s\n", tabField(row.band).c_str(), row.qsos, entities.c_str());
     }
 }
 

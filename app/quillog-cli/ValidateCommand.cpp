@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "Commands.h"
+#include "OutputText.h"
 #include "check/LogValidation.h"
 #include "check/ValidationProfiles.h"
 #include "core/LogTable.h"
@@ -10,9 +11,7 @@
 #include "core/Text.h"
 #include "definitions/AdifSpecification.h"
 #include "definitions/Definitions.h"
-#include "formats/AdxText.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace quillog::cli
@@ -32,33 +31,6 @@ std::string profileNames()
 std::string cellValue(const LogTable &table, const Finding &finding)
 {
     return finding.column < 0 ? std::string() : std::string(trimmed(table.text(finding.row, finding.column)));
-}
-
-// One tab-separated output field: tabs and line ends become blanks.
-std::string tabField(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
-// JSON is UTF-8: a value of an 8-bit log is taken as Windows-1252, as the editor shows it.
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : utf8FromCell(text)) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 void printLines(const LogTable &table, const ValidationReport &report)
