@@ -139,14 +139,6 @@ void LogTable::setFixedColumnCount(int columns)
     m_fixedColumns = std::clamp(columns, 0, m_columns);
 }
 
-std::string_view LogTable::text(int row, int column) const
-{
-    if (!contains(row, column))
-        return {};
-    const Cell &c = cell(row, column);
-    return { c.data, c.size };
-}
-
 bool LogTable::setText(int row, int column, std::string_view text)
 {
     if (!contains(row, column) || text.size() > std::numeric_limits<std::uint32_t>::max())
@@ -154,6 +146,7 @@ bool LogTable::setText(int row, int column, std::string_view text)
     const std::string_view stored = m_arena.store(text);
     if (stored.data() == nullptr && !text.empty())
         return false;
+    m_onlyAscii = m_onlyAscii && isAscii(text);
     Cell &c = cell(row, column);
     c.data = stored.data();
     c.size = static_cast<std::uint32_t>(stored.size());
@@ -172,6 +165,7 @@ void LogTable::setTextView(int row, int column, std::string_view text)
 
 void LogTable::adoptBuffer(LargeBuffer buffer)
 {
+    m_onlyAscii = m_onlyAscii && isAscii({ buffer.data(), buffer.size() });
     m_arena.adopt(std::move(buffer));
     m_compactedSize = std::max(m_compactedSize, m_arena.bytesHandedOut());
 }

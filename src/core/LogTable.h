@@ -65,7 +65,13 @@ public:
     void setFixedColumnCount(int columns);
 
     /// Empty for a cell outside the table.
-    std::string_view text(int row, int column) const;
+    std::string_view text(int row, int column) const
+    {
+        if (!contains(row, column))
+            return {};
+        const Cell &c = cell(row, column);
+        return { c.data, c.size };
+    }
     /// Copies the text into the table; false (and no change) for a cell outside the table.
     bool setText(int row, int column, std::string_view text);
 
@@ -120,6 +126,10 @@ public:
     /// True when any cell of the row between the two columns is selected.
     bool rowHasSelectedCell(int row, int firstColumn, int lastColumn) const;
 
+    /// True when every text ever put into the table was plain ASCII, so that no cell needs decoding
+    /// with care. Once false it stays false until the table is replaced.
+    bool holdsOnlyAscii() const { return m_onlyAscii; }
+
     /// For readers: hands the file buffer to the table, so that setTextView() can point into it.
     void adoptBuffer(LargeBuffer buffer);
     /// Sets a cell to a view without copying; the bytes must live in a buffer the table adopted.
@@ -161,6 +171,7 @@ private:
     int m_fixedColumns = 0;
     int m_lastSortColumn = -1;
     bool m_lastSortAscending = true;
+    bool m_onlyAscii = true;
     std::size_t m_compactedSize = 0;
     std::vector<CellRange> m_selection;
     CellRange m_selectionBounds;

@@ -31,6 +31,13 @@ constexpr bool isDigit(char c)
 /// Appends the UTF-8 form of a Unicode code point.
 void appendUtf8(std::string &out, char32_t code);
 
+/// How many bytes at the start are plain ASCII (below 0x80).
+std::size_t asciiPrefixLength(std::string_view text);
+inline bool isAscii(std::string_view text)
+{
+    return asciiPrefixLength(text) == text.size();
+}
+
 std::string_view trimmed(std::string_view text);
 std::string_view trimmedRight(std::string_view text);
 std::string toUpper(std::string_view text);

@@ -319,6 +319,7 @@ void Document::load(LoadKind kind, const std::string &path, const ReadOptions &f
     LogTable fresh;
     const int rows = m_table.rowCount(), columns = m_table.columnCount();
     ReadResult result;
+    bool numbered = false;
     m_merging = kind == LoadKind::Merge;
     // Taken before the read: a change made while it runs counts as a change since it was opened.
     const std::optional<FileStamp> stamp = fileStamp(path);
@@ -330,6 +331,8 @@ void Document::load(LoadKind kind, const std::string &path, const ReadOptions &f
                 result = reader.readFile(path, m_wideSource, fresh, options, progress);
             if (result.ok && kind == LoadKind::Import)
                 finishImportedTable(reader, fresh);
+            // Numbering a million rows takes a while: it belongs here and not on the window's thread.
+            numbered = result.ok && (kind == LoadKind::Merge ? m_table : fresh).addRowNumbers();
         });
     m_merging = false;
     if (!failure.empty()) {
@@ -348,16 +351,15 @@ void Document::load(LoadKind kind, const std::string &path, const ReadOptions &f
         m_diskPath = m_currentPath;
         m_diskStamp = stamp;
     }
-    finishLoad(result, kind);
+    finishLoad(result, numbered, kind);
     // A log opened through filters lacks the QSOs they turned down: saving it over its file would lose
     // them, so Save asks for a name.
     if (options.keepRecord && result.ok && result.recordsKept < result.records)
         m_needsNewName = true;
 }
 
-void Document::finishLoad(const ReadResult &result, LoadKind kind)
+void Document::finishLoad(const ReadResult &result, bool numbered, LoadKind kind)
 {
-    const bool numbered = result.ok && m_table.addRowNumbers();
     if (numbered) {
         m_logOpen = true;
         m_invalidFound = false;

@@ -131,7 +131,8 @@ private:
     bool isAdifOrWarn(const std::string &path);
     /// Reads path into the table; Replace and Import make it the current path. filter: the records kept.
     void load(LoadKind kind, const std::string &path, const ReadOptions &filter = {});
-    void finishLoad(const ReadResult &result, LoadKind kind);
+    /// numbered: the read gave the rows their numbers (false when memory ran out or the read failed).
+    void finishLoad(const ReadResult &result, bool numbered, LoadKind kind);
     void clearLog();
     bool saveTo(bool askForName, bool selectionOnly);
     bool mayOverwrite(const std::string &path, SaveOptions &options);

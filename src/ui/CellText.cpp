@@ -2,6 +2,7 @@
 #include "ui/CellText.h"
 
 #include "core/LogTable.h"
+#include "core/Text.h"
 
 #include <array>
 
@@ -59,7 +60,7 @@ bool secondByteFits(unsigned char lead, unsigned char second)
 
 bool isValidUtf8(std::string_view bytes)
 {
-    std::size_t i = 0;
+    std::size_t i = asciiPrefixLength(bytes);
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const int length = sequenceLength(lead);
@@ -77,6 +78,8 @@ bool isValidUtf8(std::string_view bytes)
 
 TextEncoding detectEncoding(const LogTable &table)
 {
+    if (table.holdsOnlyAscii())
+        return TextEncoding::Utf8;
     for (int row = 0; row < table.rowCount(); ++row) {
         for (int column = 0; column < table.columnCount(); ++column) {
             if (!isValidUtf8(table.text(row, column)))

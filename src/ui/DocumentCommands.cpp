@@ -2,6 +2,7 @@
 #include "ui/DocumentCommands.h"
 
 #include "core/ColumnSort.h"
+#include "core/Progress.h"
 #include "document/Document.h"
 #include "formats/SaveSettings.h"
 #include "tools/Clipboard.h"
@@ -169,7 +170,13 @@ void DocumentCommands::saveSelected()
 
 void DocumentCommands::sortByColumn(int tableColumn)
 {
-    if (!sortByHeaderClick(m_document.table(), m_document.journal(), tableColumn))
+    // Sorting a million rows takes a second or more: a worker sorts while the progress window shows.
+    bool sorted = false;
+    const bool ran = m_document.runTool(WorkerSlot::Check, "Sorting", [&](Progress &progress) {
+        progress.setLabel("Sorting ...");
+        sorted = sortByHeaderClick(m_document.table(), m_document.journal(), tableColumn);
+    });
+    if (!ran || !sorted)
         return;
     m_model.refreshCells();
     Q_EMIT commandDone();

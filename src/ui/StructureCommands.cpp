@@ -254,7 +254,8 @@ void StructureCommands::copyTimeColumn(bool intoTimeOn)
 
 void StructureCommands::sortByDateAndTime()
 {
-    m_tools.runTool([this] { return quillog::sortByDateAndTime(m_document.table(), m_document.journal()); });
+    m_tools.runToolInWorker(
+        "Sorting", [this] { return quillog::sortByDateAndTime(m_document.table(), m_document.journal()); });
 }
 
 void StructureCommands::addMultipleColumns()

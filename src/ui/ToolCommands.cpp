@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ToolCommands.h"
 
+#include "core/Progress.h"
 #include "definitions/BandPlan.h"
 #include "document/Document.h"
 #include "tools/BandAndFrequency.h"
@@ -176,6 +177,18 @@ void ToolCommands::runTool(const std::function<ToolResult()> &tool)
 {
     const std::vector<int> widths = columnWidths();
     showResult(tool(), widths);
+}
+
+void ToolCommands::runToolInWorker(const std::string &label, const std::function<ToolResult()> &tool)
+{
+    const std::vector<int> widths = columnWidths();
+    ToolResult result;
+    const bool ran = m_document.runTool(WorkerSlot::Check, label, [&](Progress &progress) {
+        progress.setLabel(label + " ...");
+        result = tool();
+    });
+    if (ran)
+        showResult(result, widths);
 }
 
 std::vector<int> ToolCommands::columnWidths() const

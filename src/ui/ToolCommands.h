@@ -41,6 +41,9 @@ public:
 
     /// Runs a tool and shows what it changed: the grid, the column widths, its message.
     void runTool(const std::function<ToolResult()> &tool);
+    /// The same for a tool that may take seconds on a large log: it runs in a worker beside the progress
+    /// window, whose label is the label followed by " ...".
+    void runToolInWorker(const std::string &label, const std::function<ToolResult()> &tool);
     /// Runs a tool's dialog modally (or as the tests answer it).
     int runDialog(QDialog &dialog) { return m_runDialog(dialog); }
     /// Asks a Yes/No question; true for Yes.

@@ -36,3 +36,17 @@ TEST(Text, TrimsCaseFoldsAndSearchesAsciiOnly)
     EXPECT_EQ(findIgnoreCase("abc<eOr>", "<EOR>"), 3u);
     EXPECT_EQ(findIgnoreCase("abc", "<EOR>"), std::string_view::npos);
 }
+
+TEST(Text, AsciiPrefixStopsAtTheFirstHighByteWhereverItLies)
+{
+    struct Case {
+        std::string_view text;
+        std::size_t prefix;
+    };
+    for (const Case c : { Case { "", 0 }, { "DL1ABC", 6 }, { "\x80", 0 }, { "ABCDEFGH", 8 },
+             { "ABCDEFG\xFF", 7 }, { "ABCDEFGH\xC3\xBC", 8 }, { "ABCDEFGHIJKLMNOPQ\xE9R", 17 },
+             { std::string_view("A\0B", 3), 3 } }) {
+        EXPECT_EQ(asciiPrefixLength(c.text), c.prefix) << c.text;
+        EXPECT_EQ(isAscii(c.text), c.prefix == c.text.size()) << c.text;
+    }
+}

@@ -369,3 +369,20 @@ TEST(AdiReader, ProblemsAreSaidInOneSentenceEach)
         "2 tags could not be read and were skipped.\n"
         "3 records without any field were skipped.\n");
 }
+
+TEST(AdiReader, TableKnowsWhenEveryTextIsPlainAscii)
+{
+    struct Case {
+        const char *text;
+        bool onlyAscii;
+    };
+    for (const Case &c : { Case { "<CALL:6>DL1ABC<NAME:4>Jorg<EOR>", true },
+             { "<CALL:6>DL1ABC<NAME:5>J\xC3\xB6rg<EOR>", false },
+             { "<CALL:6>DL1ABC<NAME:4>J\xF6rg<EOR>", false },
+             { "\xE9 header <EOH><CALL:6>DL1ABC<EOR>", false } }) {
+        EXPECT_EQ(readText(c.text).table.holdsOnlyAscii(), c.onlyAscii) << c.text;
+    }
+    Read read = readText("<CALL:6>DL1ABC<EOR>");
+    read.table.setText(1, 0, "F\xFC");
+    EXPECT_FALSE(read.table.holdsOnlyAscii()) << "an edit with a high byte counts as well";
+}

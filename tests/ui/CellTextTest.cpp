@@ -16,7 +16,11 @@ TEST(CellText, RecognisesValidUtf8)
     };
     for (const Case c : { Case { "DL1ABC", true }, { "M\xC3\xBCller", true }, { "\xE2\x82\xAC", true },
              { "\xF0\x9F\x93\xBB", true }, { "M\xFCller", false }, { "\xC3", false }, { "\xC0\xAF", false },
-             { "\xED\xA0\x80", false }, { "\xF4\x90\x80\x80", false }, { "\xE2\x82", false } }) {
+             { "\xED\xA0\x80", false }, { "\xF4\x90\x80\x80", false }, { "\xE2\x82", false },
+             { "Jo\xC3\xABl Schr\xC3\xB6"
+               "der",
+                 true },
+             { "Ostseestrand M\xFCritz", false }, { "Ostseestrand M\xC3", false } }) {
         EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.bytes;
     }
 }

@@ -2,6 +2,7 @@
 #include "ui/ToolCommands.h"
 
 #include "UiTestSupport.h"
+#include "WindowFixture.h"
 #include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "tools/ToolResult.h"
@@ -333,7 +334,10 @@ TEST(StructureCommands, ToolsMenuTimeFixesAndSortMarkTheLogModified)
 {
     Window w;
     w.open();
+    QStringList labels;
+    test::collectProgressLabels(*w.window, labels);
     w.actions().sortChronologically->trigger();
+    EXPECT_EQ(labels, QStringList { "Sorting ..." }) << "a long sort leaves the window alive";
     EXPECT_TRUE(w.window->document().journal().isModified());
     EXPECT_TRUE(w.actions().save->isEnabled());
     EXPECT_EQ(w.cell(1, "CALL"), "DL1ABC");

@@ -9,6 +9,8 @@
 #include "ui/LogTableModel.h"
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgressWindow.h"
+#include "ui/QtHost.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -20,6 +22,15 @@ namespace quillog::ui::test
 {
 
 inline const QString samplePath = QStringLiteral(QUILLOG_TEST_DATA "/ui/sample.adi");
+
+/// Collects the label of each progress window the window shows, as it closes.
+inline void collectProgressLabels(MainWindow &window, QStringList &labels)
+{
+    QObject::connect(&window.host(), &QtHost::progressWindowShown, [&labels](QWidget *shown) {
+        auto *progress = static_cast<ProgressWindow *>(shown);
+        QObject::connect(progress, &QDialog::finished, [&labels, progress] { labels << progress->label(); });
+    });
+}
 
 /// The main window over an in-memory settings store, every message box answered.
 struct Window {
