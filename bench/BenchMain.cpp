@@ -10,7 +10,7 @@
 #include "check/ValidationProfiles.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 #include "definitions/ValueLists.h"
 #include "formats/AdiReader.h"
 #include "formats/AdiWriter.h"
@@ -105,7 +105,7 @@ int run(const std::string &path, int runs)
 {
     const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
     std::vector<double> reads, writes, sorts, checks, validations, statistics;
-    const AdifSpecificationLoad adif = loadAdifSpecification(QUILLOG_TEMPLATES_FILE);
+    const AdifCatalogueLoad adif = loadAdifCatalogue(QUILLOG_TEMPLATES_FILE);
     ValidationOptions validation;
     validation.profile = findValidationProfile("adif");
     long long peak = 0;
@@ -127,8 +127,7 @@ int run(const std::string &path, int runs)
         sorts.push_back(secondsOf([&] { table.sortByColumn(table.findColumn("CALL"), true); }));
         const ValueLists lists = checkLists();
         checks.push_back(secondsOf([&] { checkLog(table, lists, {}, progress); }));
-        validations.push_back(
-            secondsOf([&] { validateLog(table, adif.specification, validation, progress); }));
+        validations.push_back(secondsOf([&] { validateLog(table, adif.catalogue, validation, progress); }));
     }
     std::printf("log: %s, %d QSOs, %.1f MB, %d runs\n", path.c_str(), qsos, megabytes, runs);
     std::printf("read ADI          median %.3f s  (min %.3f)\n", median(reads),

@@ -9,7 +9,7 @@
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 #include "definitions/Definitions.h"
 
 #include <cstdio>
@@ -72,9 +72,9 @@ int validate(const CliArguments &arguments)
     const ValidationProfile *profile = findValidationProfile(profileName);
     if (profile == nullptr)
         return fail("unknown profile " + profileName + " (profiles: " + profileNames() + ")");
-    const AdifSpecificationLoad specification
-        = loadAdifSpecification(findTemplateResource(programFolder(), operatorFolder()));
-    if (!specification.ok)
+    const AdifCatalogueLoad catalogue
+        = loadAdifCatalogue(findTemplateResource(programFolder(), operatorFolder()));
+    if (!catalogue.ok)
         return fail(std::string(kTemplatesMissingMessage.substr(0, kTemplatesMissingMessage.find('\n')))
             + " (the validator needs its ADIF tables)");
     LogTable table;
@@ -86,7 +86,7 @@ int validate(const CliArguments &arguments)
     options.profile = profile;
     options.commaFrequency = arguments.has("--comma-freq");
     RunningFlag progress;
-    const ValidationReport report = validateLog(table, specification.specification, options, progress);
+    const ValidationReport report = validateLog(table, catalogue.catalogue, options, progress);
     if (arguments.has("--json"))
         printJson(table, report, arguments.paths[0], profile->name);
     else

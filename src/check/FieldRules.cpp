@@ -3,7 +3,7 @@
 #include "check/ValidationContext.h"
 #include "check/ValidationRules.h"
 #include "core/Text.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 
 #include <algorithm>
 
@@ -58,12 +58,11 @@ std::string scopesOf(const std::vector<const AdifEnumValue *> &values, std::stri
     return text;
 }
 
-std::string deprecatedText(
-    const ColumnRule &rule, const AdifEnumValue &value, const AdifSpecification &specification)
+std::string deprecatedText(const ColumnRule &rule, const AdifEnumValue &value, const AdifCatalogue &catalogue)
 {
     std::string message = fieldAndValue(rule.field->name, value.code);
     if (rule.field->name == "MODE") {
-        if (const AdifEnumeration *submodes = specification.enumeration("Submode")) {
+        if (const AdifEnumeration *submodes = catalogue.enumeration("Submode")) {
             if (const auto parents = submodes->find(value.code); !parents.empty())
                 return message + " is deprecated in ADIF: write MODE " + parents.front()->scope
                     + " with SUBMODE " + parents.front()->code;
@@ -78,10 +77,9 @@ std::string deprecatedText(
 }
 
 // "MODE USB is not in the ADIF Mode list: write MODE SSB with SUBMODE USB".
-std::string submodeHint(
-    const ColumnRule &rule, std::string_view value, const AdifSpecification &specification)
+std::string submodeHint(const ColumnRule &rule, std::string_view value, const AdifCatalogue &catalogue)
 {
-    const AdifEnumeration *submodes = specification.enumeration("Submode");
+    const AdifEnumeration *submodes = catalogue.enumeration("Submode");
     if (rule.field->name != "MODE" || submodes == nullptr)
         return {};
     const auto parents = submodes->find(value);
@@ -101,10 +99,10 @@ bool scopeDecides(const ColumnRule &rule, std::string_view scope)
 }
 
 // "DXCC 291 (UNITED STATES OF AMERICA)"; an entity is named, a mode speaks for itself.
-std::string scopeText(const ColumnRule &rule, std::string_view scope, const AdifSpecification &specification)
+std::string scopeText(const ColumnRule &rule, std::string_view scope, const AdifCatalogue &catalogue)
 {
     std::string text = fieldAndValue(rule.scopeField, scope);
-    const AdifEnumeration *entities = specification.enumeration("DXCC_Entity_Code");
+    const AdifEnumeration *entities = catalogue.enumeration("DXCC_Entity_Code");
     if (rule.scopeField.ends_with("DXCC") && entities != nullptr) {
         if (const auto entity = entities->find(scope); !entity.empty() && !entity.front()->name.empty())
             text += " (" + entity.front()->name + ")";
@@ -114,17 +112,17 @@ std::string scopeText(const ColumnRule &rule, std::string_view scope, const Adif
 
 // A subdivision not of the entity, a submode not of the mode.
 void checkScope(RowFindings &row, const ColumnRule &rule, std::string_view value, std::string_view scope,
-    const std::vector<const AdifEnumValue *> &matches, const AdifSpecification &specification)
+    const std::vector<const AdifEnumValue *> &matches, const AdifCatalogue &catalogue)
 {
-    std::string message = fieldAndValue(rule.field->name, value) + " does not belong to "
-        + scopeText(rule, scope, specification);
+    std::string message
+        = fieldAndValue(rule.field->name, value) + " does not belong to " + scopeText(rule, scope, catalogue);
     if (!matches.empty())
         message += " (it belongs to " + scopesOf(matches, rule.scopeField) + ")";
     row.add(rule.column, rule.field->name, Severity::Error, std::move(message));
 }
 
 void checkEnumeration(
-    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifSpecification &specification)
+    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifCatalogue &catalogue)
 {
     const std::string_view scope = rule.scopeField.empty() ? std::string_view() : row.value(rule.scopeField);
     const bool scoped = scopeDecides(rule, scope);
@@ -134,40 +132,38 @@ void checkEnumeration(
     const AdifEnumValue *match = scoped ? rule.enumeration->find(value, scope) : nullptr;
     if (matches.empty() && !(scoped && !rule.openEnumeration)) {
         row.add(rule.column, rule.field->name, rule.openEnumeration ? Severity::Warning : Severity::Error,
-            notInEnumeration(rule, value) + submodeHint(rule, value, specification));
+            notInEnumeration(rule, value) + submodeHint(rule, value, catalogue));
         return;
     }
     if (scoped && match == nullptr) {
-        checkScope(row, rule, value, scope, matches, specification);
+        checkScope(row, rule, value, scope, matches, catalogue);
         return;
     }
     if (match == nullptr)
         match = matches.front();
     if (match->importOnly || match->deleted)
-        row.add(
-            rule.column, rule.field->name, Severity::Warning, deprecatedText(rule, *match, specification));
+        row.add(rule.column, rule.field->name, Severity::Warning, deprecatedText(rule, *match, catalogue));
 }
 
-bool inEnumeration(
-    const AdifSpecification &specification, std::string_view enumeration, std::string_view code)
+bool inEnumeration(const AdifCatalogue &catalogue, std::string_view enumeration, std::string_view code)
 {
-    const AdifEnumeration *values = specification.enumeration(enumeration);
+    const AdifEnumeration *values = catalogue.enumeration(enumeration);
     return values != nullptr && !values->find(code).empty();
 }
 
 // Each item is a credit, or a credit with ":" and media joined by "&" (DXCC:LOTW&CARD); deprecated award
 // names stand for credits too.
-bool isCreditItem(const AdifSpecification &specification, std::string_view item)
+bool isCreditItem(const AdifCatalogue &catalogue, std::string_view item)
 {
     const std::size_t colon = item.find(':');
     const std::string_view credit = item.substr(0, colon);
-    if (!inEnumeration(specification, "Credit", credit) && !inEnumeration(specification, "Award", credit))
+    if (!inEnumeration(catalogue, "Credit", credit) && !inEnumeration(catalogue, "Award", credit))
         return false;
     for (std::string_view media
          = colon == std::string_view::npos ? std::string_view() : item.substr(colon + 1);
          colon != std::string_view::npos;) {
         const std::size_t amp = media.find('&');
-        if (!inEnumeration(specification, "QSL_Medium", media.substr(0, amp)))
+        if (!inEnumeration(catalogue, "QSL_Medium", media.substr(0, amp)))
             return false;
         if (amp == std::string_view::npos)
             break;
@@ -177,9 +173,9 @@ bool isCreditItem(const AdifSpecification &specification, std::string_view item)
 }
 
 // An award name starts with its sponsor's prefix (ARRL_, CQ_, ...).
-bool isSponsoredAward(const AdifSpecification &specification, std::string_view item)
+bool isSponsoredAward(const AdifCatalogue &catalogue, std::string_view item)
 {
-    const AdifEnumeration *sponsors = specification.enumeration("Award_Sponsor");
+    const AdifEnumeration *sponsors = catalogue.enumeration("Award_Sponsor");
     if (sponsors == nullptr)
         return true;
     return std::any_of(
@@ -190,13 +186,13 @@ bool isSponsoredAward(const AdifSpecification &specification, std::string_view i
 }
 
 void checkListMembers(
-    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifSpecification &specification)
+    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifCatalogue &catalogue)
 {
     const bool credit = rule.type == AdifType::CreditList;
     while (true) {
         const std::size_t comma = value.find(',');
         const std::string_view item = trimmed(value.substr(0, comma));
-        if (credit ? !isCreditItem(specification, item) : !isSponsoredAward(specification, item)) {
+        if (credit ? !isCreditItem(catalogue, item) : !isSponsoredAward(catalogue, item)) {
             row.add(rule.column, rule.field->name, Severity::Error,
                 fieldAndValue(rule.field->name, item)
                     + (credit ? " is not an ADIF credit (with QSL media such as DXCC:LOTW&CARD)"
@@ -210,7 +206,7 @@ void checkListMembers(
 }
 
 void checkValue(
-    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifSpecification &specification)
+    RowFindings &row, const ColumnRule &rule, std::string_view value, const AdifCatalogue &catalogue)
 {
     const AdifField &field = *rule.field;
     if (const auto problem = typeProblem(rule.type, value)) {
@@ -225,15 +221,14 @@ void checkValue(
         row.add(rule.column, field.name, Severity::Error,
             fieldAndValue(field.name, value) + " " + rangeText(field));
     else if (rule.enumeration != nullptr)
-        checkEnumeration(row, rule, value, specification);
+        checkEnumeration(row, rule, value, catalogue);
     else if (rule.type == AdifType::CreditList || rule.type == AdifType::SponsoredAwardList)
-        checkListMembers(row, rule, value, specification);
+        checkListMembers(row, rule, value, catalogue);
 }
 
 } // namespace
 
-void checkFieldValues(
-    RowFindings &row, const ValidationColumns &columns, const AdifSpecification &specification)
+void checkFieldValues(RowFindings &row, const ValidationColumns &columns, const AdifCatalogue &catalogue)
 {
     for (const ColumnRule &rule : columns.rules()) {
         const std::string_view value = row.value(rule.column);
@@ -243,7 +238,7 @@ void checkFieldValues(
             row.add(rule.column, rule.field->name, Severity::Warning,
                 rule.field->name + " is a deprecated ADIF field (import only)");
         }
-        checkValue(row, rule, value, specification);
+        checkValue(row, rule, value, catalogue);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "check/ValidationProfiles.h"
 #include "check/ValidationRules.h"
 #include "core/Text.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -29,13 +29,13 @@ bool holds(const AdifBand *band, double megahertz)
 // A value written in kHz or Hz lands in a band once scaled to MHz: in the logged band when there is one,
 // else in any band.
 std::string wrongUnitMessage(
-    std::string_view value, double number, const AdifBand *band, const AdifSpecification &specification)
+    std::string_view value, double number, const AdifBand *band, const AdifCatalogue &catalogue)
 {
     static constexpr std::array<std::pair<double, std::string_view>, 2> units { { { 1e3, "kHz" },
         { 1e6, "Hz" } } };
     for (const auto &[divisor, unit] : units) {
         const double scaled = number / divisor;
-        if (band != nullptr ? holds(band, scaled) : specification.bandOfFrequency(scaled) != nullptr)
+        if (band != nullptr ? holds(band, scaled) : catalogue.bandOfFrequency(scaled) != nullptr)
             return std::string(value) + " looks like " + std::string(unit) + ": did you mean "
                 + formatNumber(scaled) + " MHz?";
     }
@@ -43,7 +43,7 @@ std::string wrongUnitMessage(
 }
 
 void checkFrequency(RowFindings &row, std::string_view frequencyField, std::string_view bandField,
-    const AdifSpecification &specification, const ValidationOptions &options)
+    const AdifCatalogue &catalogue, const ValidationOptions &options)
 {
     const int column = row.column(frequencyField);
     std::string value(row.value(column));
@@ -66,10 +66,10 @@ void checkFrequency(RowFindings &row, std::string_view frequencyField, std::stri
         return;
     }
     const double megahertz = numberValue(value);
-    const AdifBand *band = specification.band(row.value(bandField));
-    if (band != nullptr ? holds(band, megahertz) : specification.bandOfFrequency(megahertz) != nullptr)
+    const AdifBand *band = catalogue.band(row.value(bandField));
+    if (band != nullptr ? holds(band, megahertz) : catalogue.bandOfFrequency(megahertz) != nullptr)
         return;
-    if (const std::string unit = wrongUnitMessage(row.value(column), megahertz, band, specification);
+    if (const std::string unit = wrongUnitMessage(row.value(column), megahertz, band, catalogue);
         !unit.empty()) {
         row.add(column, frequencyField, Severity::Error, unit);
         return;
@@ -85,11 +85,10 @@ void checkFrequency(RowFindings &row, std::string_view frequencyField, std::stri
 
 } // namespace
 
-void checkFrequencies(
-    RowFindings &row, const AdifSpecification &specification, const ValidationOptions &options)
+void checkFrequencies(RowFindings &row, const AdifCatalogue &catalogue, const ValidationOptions &options)
 {
-    checkFrequency(row, "FREQ", "BAND", specification, options);
-    checkFrequency(row, "FREQ_RX", "BAND_RX", specification, options);
+    checkFrequency(row, "FREQ", "BAND", catalogue, options);
+    checkFrequency(row, "FREQ_RX", "BAND_RX", catalogue, options);
 }
 
 } // namespace quillog

@@ -16,15 +16,15 @@ namespace quillog
 namespace
 {
 
-void validateRow(RowFindings &row, const ValidationColumns &columns, const AdifSpecification &specification,
+void validateRow(RowFindings &row, const ValidationColumns &columns, const AdifCatalogue &catalogue,
     const ValidationOptions &options)
 {
-    checkFieldValues(row, columns, specification);
-    checkFrequencies(row, specification, options);
+    checkFieldValues(row, columns, catalogue);
+    checkFrequencies(row, catalogue, options);
     const ValidationProfile *profile = options.profile;
     checkQsoTimes(row, options, profile != nullptr && profile->futureDateIsError);
     if (profile != nullptr)
-        checkProfile(row, *profile, specification);
+        checkProfile(row, *profile, catalogue);
 }
 
 // Findings of a row in column order; those without a column (a missing field) first.
@@ -53,18 +53,18 @@ std::string ValidationReport::summary(const std::string &profileName, int qsos) 
     return text + ".";
 }
 
-ValidationReport validateLog(const LogTable &table, const AdifSpecification &specification,
+ValidationReport validateLog(const LogTable &table, const AdifCatalogue &catalogue,
     const ValidationOptions &options, Progress &progress)
 {
     ValidationReport report;
-    const ValidationColumns columns(table, specification);
+    const ValidationColumns columns(table, catalogue);
     const int qsos = table.qsoCount();
     PercentReporter percent(progress, "Validating QSOs ...");
     for (int row = 1; row <= qsos && progress.isRunning(); ++row) {
         percent.report(static_cast<unsigned long long>(row), static_cast<unsigned long long>(qsos) + 1);
         const std::size_t first = report.findings.size();
         RowFindings findings(table, columns, row, report.findings);
-        validateRow(findings, columns, specification, options);
+        validateRow(findings, columns, catalogue, options);
         sortRow(report.findings, first);
         report.rowsChecked = row;
     }

@@ -10,7 +10,7 @@
 namespace quillog
 {
 
-class AdifSpecification;
+class AdifCatalogue;
 class LogTable;
 class Progress;
 struct ValidationProfile;
@@ -37,7 +37,7 @@ struct ValidationReport {
 /// Validates every QSO row of the table against ADIF 3.1.6 and, when one is given, the
 /// profile of the service the log goes to. Values and colours stay as they are. The progress is asked
 /// once per row; a stop ends the walk after the current row.
-ValidationReport validateLog(const LogTable &table, const AdifSpecification &specification,
+ValidationReport validateLog(const LogTable &table, const AdifCatalogue &catalogue,
     const ValidationOptions &options, Progress &progress);
 
 /// Colours the table as the log check does: a cell with a finding in the marked colour, the other data

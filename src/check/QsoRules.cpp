@@ -6,7 +6,7 @@
 #include "check/ValidationRules.h"
 #include "check/ValueTests.h"
 #include "core/Text.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 
 #include <algorithm>
 #include <string>
@@ -62,19 +62,19 @@ std::string joined(const FieldAlternatives &names)
 }
 
 // A missing BAND that the frequency gives: " (FREQ 14.074 lies in 20m)".
-std::string bandHint(const RowFindings &row, std::string_view field, const AdifSpecification &specification)
+std::string bandHint(const RowFindings &row, std::string_view field, const AdifCatalogue &catalogue)
 {
     const std::string_view frequency = row.value(field == "BAND" ? "FREQ" : "FREQ_RX");
     if ((field != "BAND" && field != "BAND_RX") || frequency.empty()
         || typeProblem(AdifType::Number, frequency))
         return {};
-    const AdifBand *band = specification.bandOfFrequency(numberValue(frequency));
+    const AdifBand *band = catalogue.bandOfFrequency(numberValue(frequency));
     return band == nullptr ? std::string()
                            : " (" + fieldAndValue(field == "BAND" ? "FREQ" : "FREQ_RX", frequency)
             + " lies in " + band->name + ")";
 }
 
-void checkRequired(RowFindings &row, const ValidationProfile &profile, const AdifSpecification &specification)
+void checkRequired(RowFindings &row, const ValidationProfile &profile, const AdifCatalogue &catalogue)
 {
     for (const FieldAlternatives &names : profile.required) {
         const bool present = std::any_of(
@@ -82,7 +82,7 @@ void checkRequired(RowFindings &row, const ValidationProfile &profile, const Adi
         if (!present)
             row.add(names.front(), Severity::Error,
                 joined(names) + " is missing; " + std::string(profile.service) + " needs it for every QSO"
-                    + bandHint(row, names.front(), specification));
+                    + bandHint(row, names.front(), catalogue));
     }
 }
 
@@ -112,9 +112,9 @@ void checkQsoTimes(RowFindings &row, const ValidationOptions &options, bool futu
     checkNotFuture(row, "QSO_DATE_OFF", today, futureIsError);
 }
 
-void checkProfile(RowFindings &row, const ValidationProfile &profile, const AdifSpecification &specification)
+void checkProfile(RowFindings &row, const ValidationProfile &profile, const AdifCatalogue &catalogue)
 {
-    checkRequired(row, profile, specification);
+    checkRequired(row, profile, catalogue);
     const std::string_view call = row.value("CALL");
     if (profile.callMustBeCallsign && !call.empty() && !isValidCallsign(call))
         row.add("CALL", Severity::Error,

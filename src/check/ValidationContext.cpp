@@ -3,7 +3,7 @@
 
 #include "core/LogTable.h"
 #include "core/Text.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 
 #include <cstdio>
 
@@ -13,7 +13,7 @@ namespace quillog
 namespace
 {
 
-ColumnRule ruleFor(int column, const AdifField &field, const AdifSpecification &specification)
+ColumnRule ruleFor(int column, const AdifField &field, const AdifCatalogue &catalogue)
 {
     ColumnRule rule;
     rule.column = column;
@@ -26,22 +26,22 @@ ColumnRule ruleFor(int column, const AdifField &field, const AdifSpecification &
     }
     // List types name their members' enumerations ("Credit,Award"); their rules look them up themselves.
     if (enumeration.find(',') == std::string_view::npos)
-        rule.enumeration = specification.enumeration(enumeration);
+        rule.enumeration = catalogue.enumeration(enumeration);
     rule.openEnumeration = rule.type != AdifType::Enumeration;
     return rule;
 }
 
 } // namespace
 
-ValidationColumns::ValidationColumns(const LogTable &table, const AdifSpecification &specification)
+ValidationColumns::ValidationColumns(const LogTable &table, const AdifCatalogue &catalogue)
 {
     for (int column = table.fixedColumnCount(); column < table.columnCount(); ++column) {
         const std::string name = toUpper(trimmed(table.text(0, column)));
         if (name.empty())
             continue;
         m_columns[name] = column;
-        if (const AdifField *field = specification.field(name); field != nullptr && !field->headerField)
-            m_rules.push_back(ruleFor(column, *field, specification));
+        if (const AdifField *field = catalogue.field(name); field != nullptr && !field->headerField)
+            m_rules.push_back(ruleFor(column, *field, catalogue));
     }
 }
 

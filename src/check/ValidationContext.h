@@ -13,7 +13,7 @@ namespace quillog
 {
 
 class AdifEnumeration;
-class AdifSpecification;
+class AdifCatalogue;
 class LogTable;
 struct AdifField;
 
@@ -35,7 +35,7 @@ struct ColumnRule {
 class ValidationColumns
 {
 public:
-    ValidationColumns(const LogTable &table, const AdifSpecification &specification);
+    ValidationColumns(const LogTable &table, const AdifCatalogue &catalogue);
 
     const std::vector<ColumnRule> &rules() const { return m_rules; }
     /// The rightmost column with the field name (upper case); -1 when there is none.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/ValidationProfiles.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 #include "document/Document.h"
 
 namespace quillog
@@ -10,8 +10,7 @@ std::optional<ValidationReport> Document::validate(const ValidationProfile &prof
 {
     if (!m_logOpen || refuseWhenBusy())
         return std::nullopt;
-    const AdifSpecificationLoad tables
-        = loadAdifSpecification(findTemplateResource(m_programFolder, m_dataFolder));
+    const AdifCatalogueLoad tables = loadAdifCatalogue(findTemplateResource(m_programFolder, m_dataFolder));
     if (!tables.ok) {
         m_host.message(BoxKind::Error, std::string(kTemplatesMissingMessage));
         return std::nullopt;
@@ -23,7 +22,7 @@ std::optional<ValidationReport> Document::validate(const ValidationProfile &prof
     const CheckColours colours { m_settings.grid.backColour, m_settings.grid.markedColour };
     ValidationReport report;
     const std::string failure = runInSlot(WorkerSlot::Check, [&](Progress &progress) {
-        report = validateLog(m_table, tables.specification, options, progress);
+        report = validateLog(m_table, tables.catalogue, options, progress);
         markFindings(m_table, report, colours);
     });
     if (!failure.empty()) {

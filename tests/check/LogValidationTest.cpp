@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "check/ValidationProfiles.h"
 #include "core/Progress.h"
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 #include "formats/AdiReader.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,10 @@ namespace
 
 constexpr int kToday = 20251210;
 
-const AdifSpecification &specification()
+const AdifCatalogue &catalogue()
 {
-    static const AdifSpecificationLoad load = loadAdifSpecification(QUILLOG_TEMPLATES_FILE);
-    return load.specification;
+    static const AdifCatalogueLoad load = loadAdifCatalogue(QUILLOG_TEMPLATES_FILE);
+    return load.catalogue;
 }
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
@@ -56,7 +56,7 @@ ValidationReport validate(
     options.profile = findValidationProfile(profile);
     options.commaFrequency = commaFrequency;
     options.today = kToday;
-    return validateLog(table, specification(), options, progress);
+    return validateLog(table, catalogue(), options, progress);
 }
 
 // "FIELD:error" or "FIELD:warning" for each finding, joined by blanks.
@@ -72,7 +72,7 @@ std::string verdicts(const ValidationReport &report)
 
 TEST(LogValidation, ShippedTablesCarryAllOfAdif)
 {
-    const AdifSpecification &tables = specification();
+    const AdifCatalogue &tables = catalogue();
     ASSERT_FALSE(tables.isEmpty());
     EXPECT_EQ(tables.bands().size(), 33u);
     ASSERT_NE(tables.field("cqz"), nullptr);
@@ -371,7 +371,7 @@ TEST(LogValidation, AStopEndsTheWalkAndLeavesTheRestUnlooked)
     test::StopAfter progress(1);
     ValidationOptions options;
     options.today = kToday;
-    const ValidationReport report = validateLog(table, specification(), options, progress);
+    const ValidationReport report = validateLog(table, catalogue(), options, progress);
     EXPECT_TRUE(report.stopped);
     EXPECT_EQ(report.rowsChecked, 1);
     EXPECT_EQ(report.errors, 1);
@@ -385,6 +385,6 @@ TEST(LogValidation, WithoutItsTablesTheValidatorDoesNotRun)
     test::writeFile(damaged, bytes.substr(0, bytes.size() / 2)); // cut short
     test::writeFile(older, "QUILLOG-TEMPLATES 1\nSECTION 109 5\n3.1.4\nEND\n"); // without the ADIF tables
     for (const std::string &path : { damaged, older, (folder / "missing.dat").string() })
-        EXPECT_FALSE(loadAdifSpecification(path).ok) << path;
-    EXPECT_TRUE(loadAdifSpecification(QUILLOG_TEMPLATES_FILE).ok);
+        EXPECT_FALSE(loadAdifCatalogue(path).ok) << path;
+    EXPECT_TRUE(loadAdifCatalogue(QUILLOG_TEMPLATES_FILE).ok);
 }

@@ -14,7 +14,7 @@ namespace quillog
 class TemplateResource;
 
 /// Section ids of the ADIF tables the validator reads from the template resource.
-enum AdifSpecificationSection : int {
+enum AdifCatalogueSection : int {
     AdifFieldsSection = 120,
     AdifEnumerationsSection = 121,
     AdifBandEdgesSection = 122,
@@ -67,14 +67,14 @@ struct AdifBand {
     std::string lowerText, upperText; ///< the edges as ADIF writes them, for messages
 };
 
-/// The tables of the ADIF specification the validator checks against.
-class AdifSpecification
+/// The tables of the ADIF catalogue the validator checks against.
+class AdifCatalogue
 {
 public:
     /// Reads the validator's sections of the template resource; empty tables where a section is missing.
-    static AdifSpecification fromResource(const TemplateResource &resource);
+    static AdifCatalogue fromResource(const TemplateResource &resource);
     /// Builds from the sections' texts (tab-separated lines, see scripts/make-templates).
-    static AdifSpecification fromTexts(
+    static AdifCatalogue fromTexts(
         std::string_view fields, std::string_view enumerations, std::string_view bands);
 
     bool isEmpty() const { return m_fields.empty(); }
@@ -91,11 +91,11 @@ private:
     std::vector<AdifBand> m_bands;
 };
 
-struct AdifSpecificationLoad {
-    AdifSpecification specification;
+struct AdifCatalogueLoad {
+    AdifCatalogue catalogue;
     bool ok = false; ///< false when the resource is missing or damaged, or lacks the ADIF tables
 };
 
-AdifSpecificationLoad loadAdifSpecification(const std::string &templatePath);
+AdifCatalogueLoad loadAdifCatalogue(const std::string &templatePath);
 
 } // namespace quillog

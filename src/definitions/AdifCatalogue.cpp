@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "definitions/AdifSpecification.h"
+#include "definitions/AdifCatalogue.h"
 
 #include "core/Text.h"
 #include "definitions/TemplateResource.h"
@@ -100,51 +100,51 @@ bool AdifEnumeration::hasScope(std::string_view scope) const
     return m_byScope.find(key(scope)) != m_byScope.end();
 }
 
-AdifSpecification AdifSpecification::fromResource(const TemplateResource &resource)
+AdifCatalogue AdifCatalogue::fromResource(const TemplateResource &resource)
 {
     const auto text = [&](int id) { return resource.section(id).value_or(std::string()); };
     return fromTexts(text(AdifFieldsSection), text(AdifEnumerationsSection), text(AdifBandEdgesSection));
 }
 
-AdifSpecification AdifSpecification::fromTexts(
+AdifCatalogue AdifCatalogue::fromTexts(
     std::string_view fields, std::string_view enumerations, std::string_view bands)
 {
-    AdifSpecification specification;
+    AdifCatalogue catalogue;
     forEachLine(fields, [&](const std::vector<std::string_view> &columns) {
         AdifField field { toUpper(column(columns, 0)), std::string(column(columns, 1)),
             std::string(column(columns, 2)), numberOf(column(columns, 3)), numberOf(column(columns, 4)),
             hasFlag(column(columns, 5), 'H'), hasFlag(column(columns, 5), 'I') };
-        specification.m_fields[field.name] = std::move(field);
+        catalogue.m_fields[field.name] = std::move(field);
     });
     forEachLine(enumerations, [&](const std::vector<std::string_view> &columns) {
         const std::string_view flags = column(columns, 3);
-        specification.m_enumerations[std::string(column(columns, 0))].add(
+        catalogue.m_enumerations[std::string(column(columns, 0))].add(
             { std::string(column(columns, 1)), std::string(column(columns, 2)),
                 std::string(column(columns, 4)), hasFlag(flags, 'I'), hasFlag(flags, 'D') });
     });
     forEachLine(bands, [&](const std::vector<std::string_view> &columns) {
         const auto lower = numberOf(column(columns, 1)), upper = numberOf(column(columns, 2));
         if (lower && upper) {
-            specification.m_bands.push_back({ std::string(column(columns, 0)), *lower, *upper,
+            catalogue.m_bands.push_back({ std::string(column(columns, 0)), *lower, *upper,
                 std::string(column(columns, 1)), std::string(column(columns, 2)) });
         }
     });
-    return specification;
+    return catalogue;
 }
 
-const AdifField *AdifSpecification::field(std::string_view name) const
+const AdifField *AdifCatalogue::field(std::string_view name) const
 {
     const auto found = m_fields.find(toUpper(name));
     return found == m_fields.end() ? nullptr : &found->second;
 }
 
-const AdifEnumeration *AdifSpecification::enumeration(std::string_view name) const
+const AdifEnumeration *AdifCatalogue::enumeration(std::string_view name) const
 {
     const auto found = m_enumerations.find(std::string(name));
     return found == m_enumerations.end() ? nullptr : &found->second;
 }
 
-const AdifBand *AdifSpecification::band(std::string_view name) const
+const AdifBand *AdifCatalogue::band(std::string_view name) const
 {
     for (const AdifBand &band : m_bands) {
         if (equalsIgnoreCase(band.name, name))
@@ -153,7 +153,7 @@ const AdifBand *AdifSpecification::band(std::string_view name) const
     return nullptr;
 }
 
-const AdifBand *AdifSpecification::bandOfFrequency(double megahertz) const
+const AdifBand *AdifCatalogue::bandOfFrequency(double megahertz) const
 {
     for (const AdifBand &band : m_bands) {
         if (megahertz >= band.lower && megahertz <= band.upper)
@@ -162,14 +162,14 @@ const AdifBand *AdifSpecification::bandOfFrequency(double megahertz) const
     return nullptr;
 }
 
-AdifSpecificationLoad loadAdifSpecification(const std::string &templatePath)
+AdifCatalogueLoad loadAdifCatalogue(const std::string &templatePath)
 {
     const TemplateResource resource = TemplateResource::load(templatePath);
-    AdifSpecificationLoad load;
+    AdifCatalogueLoad load;
     if (!resource.isLoaded())
         return load;
-    load.specification = AdifSpecification::fromResource(resource);
-    load.ok = !load.specification.isEmpty();
+    load.catalogue = AdifCatalogue::fromResource(resource);
+    load.ok = !load.catalogue.isEmpty();
     return load;
 }
 
