@@ -78,12 +78,17 @@ public:
 
 private:
     bool fail(const char *what, std::string reason = {});
+    void startWriteBack();
+
+    static constexpr std::size_t writeBackStep = 4u << 20;
 
     std::string m_target;
     std::string m_real; // the target with its links resolved
     std::string m_temporary;
     int m_fd = -1;
     int m_pendingSlot = -1;
+    std::size_t m_written = 0;
+    std::size_t m_writeBackStart = 0;
     std::optional<FileStamp> m_expected;
     std::string m_error;
     std::string m_reason;

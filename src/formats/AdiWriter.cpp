@@ -4,13 +4,60 @@
 #include "core/ProgramInfo.h"
 #include "core/Text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <iterator>
 
 namespace quillog
 {
 
 namespace
 {
+
+// Writes "<" name ":" length [":" type] ">" at to, lower-cased on request; returns the end.
+char *writeAdiTag(char *to, std::string_view name, std::string_view length, char type, bool lowerCase)
+{
+    char *const start = to;
+    *to++ = '<';
+    to = std::copy(name.begin(), name.end(), to);
+    *to++ = ':';
+    to = std::copy(length.begin(), length.end(), to);
+    if (type != 0) {
+        *to++ = ':';
+        *to++ = type;
+    }
+    *to++ = '>';
+    if (lowerCase)
+        std::transform(start, to, start, toLowerAscii);
+    return to;
+}
+
+// The tag's size besides its name and length digits: "<", ":", ">" and the type with its ":".
+std::size_t tagPunctuation(char type)
+{
+    return type != 0 ? 5 : 3;
+}
+
+// The length as decimal digits in buffer.
+std::string_view lengthDigits(std::size_t length, char (&buffer)[24])
+{
+    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), length);
+    return { buffer, static_cast<std::size_t>(written.ptr - buffer) };
+}
+
+// Appends tag, value and the space after it with one growth of out: a save writes millions of them.
+void appendAdiField(std::string &out, const PreparedField &field, bool lowerCase)
+{
+    char buffer[24];
+    const std::string_view length = lengthDigits(field.value.size(), buffer);
+    const std::size_t start = out.size();
+    out.resize(
+        start + field.name.size() + length.size() + tagPunctuation(field.type) + field.value.size() + 1);
+    char *to = writeAdiTag(out.data() + start, field.name, length, field.type, lowerCase);
+    to = std::copy(field.value.begin(), field.value.end(), to);
+    *to = ' ';
+}
 
 void appendHeaderField(std::string &out, std::string_view name, std::string_view value, bool lowerCase)
 {
@@ -23,20 +70,11 @@ void appendHeaderField(std::string &out, std::string_view name, std::string_view
 
 void appendAdiTag(std::string &out, std::string_view name, std::size_t length, char type, bool lowerCase)
 {
+    char buffer[24];
+    const std::string_view digits = lengthDigits(length, buffer);
     const std::size_t start = out.size();
-    out += '<';
-    out += name;
-    out += ':';
-    out += std::to_string(length);
-    if (type != 0) {
-        out += ':';
-        out += type;
-    }
-    out += '>';
-    if (lowerCase) {
-        for (std::size_t i = start; i < out.size(); ++i)
-            out[i] = toLowerAscii(out[i]);
-    }
+    out.resize(start + name.size() + digits.size() + tagPunctuation(type));
+    writeAdiTag(out.data() + start, name, digits, type, lowerCase);
 }
 
 std::string adiTimestamp(std::time_t time)
@@ -68,11 +106,8 @@ void AdiFormat::appendHeader(
 void AdiFormat::appendRecord(
     std::string &out, const std::vector<PreparedField> &fields, const SaveOptions &options) const
 {
-    for (const PreparedField &field : fields) {
-        appendAdiTag(out, field.name, field.value.size(), field.type, options.lowerCase);
-        out += field.value;
-        out += ' ';
-    }
+    for (const PreparedField &field : fields)
+        appendAdiField(out, field, options.lowerCase);
     out += options.lowerCase ? "<eor>" : "<EOR>";
 }
 

@@ -5,18 +5,10 @@
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/Text.h"
-#include "formats/RecordPreparer.h"
-#include "formats/SavePlan.h"
+#include "formats/SavedRecords.h"
 
 namespace quillog
 {
-
-namespace
-{
-
-constexpr std::size_t flushSize = 4u << 20;
-
-} // namespace
 
 std::string writeSaveReport(const std::string &path, const std::vector<std::string> &errors)
 {
@@ -42,36 +34,6 @@ SaveResult &failed(SaveResult &result, const SafeFile &file)
 
 } // namespace
 
-bool walkSavedRecords(const LogTable &table, const SaveFormat &format, const SaveOptions &options,
-    const SaveDefinitions &definitions, Progress &progress, SaveResult &result,
-    const std::function<bool(const std::string &record, const std::vector<PreparedField> &fields)> &onRecord)
-{
-    const SavePlan plan = makeSavePlan(table, options, definitions.typeMap);
-    const RecordChecks checks(plan, definitions.modes, definitions.bands);
-    RecordPreparer preparer(plan, options);
-    PercentReporter percent(progress, "Saving QSOs ...");
-    std::string record;
-    for (std::size_t n = 0; n < plan.rows.size(); ++n) {
-        if (!progress.isRunning())
-            return false;
-        percent.report(n, plan.rows.size());
-        const std::vector<PreparedField> &fields = preparer.prepare(table, plan.rows[n]);
-        if (fields.empty())
-            continue;
-        record.clear();
-        format.appendRecord(record, fields, options);
-        if (const std::string_view failed = options.noChecks ? std::string_view {} : checks.failure(fields);
-            !failed.empty()) {
-            result.errors.push_back(std::string(failed) + record);
-            continue;
-        }
-        if (!onRecord(record, fields))
-            break;
-    }
-    result.frequencyWithoutSeparator = preparer.frequencyWithoutSeparator();
-    return true;
-}
-
 SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFormat &format,
     const SaveOptions &options, const SaveDefinitions &definitions, Progress &progress)
 {
@@ -83,17 +45,13 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
         return failed(result, file);
     std::string out;
     format.appendHeader(out, options, definitions);
+    if (!file.write(out))
+        return failed(result, file);
     bool writeFailed = false;
-    const bool finished = walkSavedRecords(table, format, options, definitions, progress, result,
-        [&](const std::string &record, const std::vector<PreparedField> &fields) {
-            result.droppedCharacters += format.unwritableCharacters(fields);
-            out += record;
-            out += options.separateQsos ? "\r\n\r\n" : "\r\n";
-            ++result.written;
-            if (out.size() < flushSize)
-                return true;
-            writeFailed = !file.write(out);
-            out.clear();
+    const bool finished = walkSavedRecords(
+        table, format, options, definitions, progress, result, [&](const SavedBlock &block) {
+            result.written += static_cast<int>(block.records());
+            writeFailed = !file.write(block.text);
             return !writeFailed;
         });
     if (!finished) {
@@ -103,6 +61,7 @@ SaveResult saveLog(const std::string &path, const LogTable &table, const SaveFor
     }
     if (writeFailed)
         return failed(result, file);
+    out.clear();
     format.appendFooter(out, options);
     if (!file.write(out))
         return failed(result, file);

@@ -5,7 +5,6 @@
 #include "formats/RecordChecks.h"
 #include "formats/SaveOptions.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,14 +30,6 @@ public:
     /// How many characters of the fields the layout cannot carry and leaves out.
     virtual std::size_t unwritableCharacters(const std::vector<PreparedField> &) const { return 0; }
 };
-
-/// Goes through the rows as a save writes them: each row's record text in format, without its line
-/// end; a record the checks reject goes to result.errors after its check heading, every other one to
-/// onRecord(record, fields), which returns whether to go on. Reports "Saving QSOs ..." and sets
-/// result.frequencyWithoutSeparator; returns false when the operator stopped.
-bool walkSavedRecords(const LogTable &table, const SaveFormat &format, const SaveOptions &options,
-    const SaveDefinitions &definitions, Progress &progress, SaveResult &result,
-    const std::function<bool(const std::string &record, const std::vector<PreparedField> &fields)> &onRecord);
 
 /// Writes the table in the given format through a new file that replaces path only when complete.
 /// When records were rejected, the ".log" report beside it is written first: a report that cannot be

@@ -4,29 +4,18 @@
 #include "core/Text.h"
 #include "formats/SavePlan.h"
 
+#include <algorithm>
+
 namespace quillog
 {
 
 namespace
 {
 
-std::unordered_set<std::string> upperCaseSet(const std::vector<std::string> &entries)
-{
-    std::unordered_set<std::string> set;
-    for (const std::string &entry : entries)
-        set.insert(toUpper(trimmed(entry)));
-    return set;
-}
-
 bool startsWithFourDigits(std::string_view value)
 {
     return value.size() >= 4 && isDigit(value[0]) && isDigit(value[1]) && isDigit(value[2])
         && isDigit(value[3]);
-}
-
-bool startsWithIgnoreCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
 
 // The values of the fields the tests look at; absent fields stay empty and fail like invalid ones.
@@ -39,20 +28,33 @@ CheckedValues checkedValues(const std::vector<PreparedField> &fields)
 {
     CheckedValues values;
     for (const PreparedField &field : fields) {
-        const std::string_view name = field.name;
-        if (name == "CALL")
+        switch (field.role) {
+        case FieldRole::Call:
             values.call = field.value;
-        else if (name == "QSO_DATE")
+            break;
+        case FieldRole::QsoDate:
             values.date = field.value;
-        else if (name == "MODE")
+            break;
+        case FieldRole::Mode:
             values.mode = field.value;
-        else if (name == "TIME_ON")
+            break;
+        case FieldRole::TimeOn:
             values.timeOn = field.value;
-        else if (name == "TIME_OFF")
+            break;
+        case FieldRole::TimeOff:
             values.timeOff = field.value;
-        else if (name == "BAND")
+            break;
+        case FieldRole::Band:
             values.band = field.value;
-        values.hasFrequencyOrBand |= startsWithIgnoreCase(name, "FREQ") || startsWithIgnoreCase(name, "BAND");
+            values.hasFrequencyOrBand = true;
+            break;
+        case FieldRole::Freq:
+        case FieldRole::OtherFrequencyOrBand:
+            values.hasFrequencyOrBand = true;
+            break;
+        case FieldRole::Other:
+            break;
+        }
     }
     return values;
 }
@@ -65,14 +67,38 @@ RecordChecks::RecordChecks(
     , m_timeOnReported(plan.hasTimeOn)
     , m_checkBand(plan.hasBand)
     , m_checkFrequency(plan.hasFreq)
-    , m_modes(upperCaseSet(modes))
-    , m_bands(upperCaseSet(bands))
+    , m_modes(modes)
+    , m_bands(bands)
 {
 }
 
-bool RecordChecks::listed(const std::unordered_set<std::string> &list, std::string_view value)
+RecordChecks::List::List(const std::vector<std::string> &entries)
 {
-    return value.size() >= 2 && list.count(toUpper(value)) != 0;
+    m_entries.reserve(entries.size());
+    for (const std::string &entry : entries)
+        m_entries.push_back(toUpper(trimmed(entry)));
+    // The views point into m_entries, which no longer grows.
+    for (const std::string &entry : m_entries) {
+        m_index.insert(entry);
+        m_longest = std::max(m_longest, entry.size());
+    }
+}
+
+bool RecordChecks::List::contains(std::string_view value) const
+{
+    // A value longer than every entry cannot be one, so a small buffer holds every candidate.
+    if (value.size() < 2 || value.size() > m_longest)
+        return false;
+    char upper[64];
+    std::string scratch;
+    char *text = upper;
+    if (value.size() > sizeof upper) {
+        scratch.resize(value.size());
+        text = scratch.data();
+    }
+    for (std::size_t i = 0; i < value.size(); ++i)
+        text[i] = toUpperAscii(value[i]);
+    return m_index.count(std::string_view(text, value.size())) != 0;
 }
 
 std::string_view RecordChecks::failure(const std::vector<PreparedField> &fields) const
@@ -82,11 +108,11 @@ std::string_view RecordChecks::failure(const std::vector<PreparedField> &fields)
         return "Invalid 'CALL' value:\r\n";
     if (values.date.size() != 8)
         return "Invalid 'QSO_DATE' value:\r\n";
-    if (!listed(m_modes, values.mode))
+    if (!m_modes.contains(values.mode))
         return "Invalid 'MODE' value:\r\n";
     if (m_checkTime && !startsWithFourDigits(values.timeOn) && !startsWithFourDigits(values.timeOff))
         return m_timeOnReported ? "Invalid 'TIME_ON' value:\r\n" : "Invalid 'TIME_OFF' value:\r\n";
-    if (m_checkBand && !listed(m_bands, values.band))
+    if (m_checkBand && !m_bands.contains(values.band))
         return "Invalid 'BAND' value:\r\n";
     if (m_checkFrequency && !values.hasFrequencyOrBand)
         return "Invalid 'FREQ' value:\r\n";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "formats/SavePlan.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -9,13 +11,12 @@
 namespace quillog
 {
 
-struct SavePlan;
-
 /// One field of a record as a save writes it: the name and the trimmed, normalised value.
 struct PreparedField {
     std::string_view name;
     std::string_view value;
     char type = 0;
+    FieldRole role = FieldRole::Other;
 };
 
 /// The tests a record must pass to be saved, in their order; the first failure decides and gives the
@@ -30,14 +31,26 @@ public:
     std::string_view failure(const std::vector<PreparedField> &fields) const;
 
 private:
-    static bool listed(const std::unordered_set<std::string> &list, std::string_view value);
+    /// Upper-case entries, looked up without building a string per value.
+    class List
+    {
+    public:
+        explicit List(const std::vector<std::string> &entries);
+        /// True when the value, in any case, is an entry of at least two characters.
+        bool contains(std::string_view value) const;
+
+    private:
+        std::vector<std::string> m_entries;
+        std::unordered_set<std::string_view> m_index;
+        std::size_t m_longest = 0;
+    };
 
     bool m_checkTime = false;
     bool m_timeOnReported = false;
     bool m_checkBand = false;
     bool m_checkFrequency = false;
-    std::unordered_set<std::string> m_modes; // upper case
-    std::unordered_set<std::string> m_bands; // upper case
+    List m_modes;
+    List m_bands;
 };
 
 } // namespace quillog

@@ -23,16 +23,16 @@ const std::vector<PreparedField> &RecordPreparer::prepare(const LogTable &table,
         std::string_view value = trimmed(table.text(row, column.column));
         if (value.empty())
             continue;
-        if (column.name == "QSO_DATE") {
+        if (column.role == FieldRole::QsoDate) {
             m_date = normaliseQsoDate(value);
             value = m_date;
-        } else if (column.name == "FREQ") {
+        } else if (column.role == FieldRole::Freq) {
             NormalisedFrequency frequency = normaliseFrequency(value, m_options.commaFrequency);
             m_frequencyWithoutSeparator |= frequency.withoutSeparator;
             m_frequency = std::move(frequency.value);
             value = m_frequency;
         }
-        m_fields.push_back({ column.name, value, column.type });
+        m_fields.push_back({ column.name, value, column.type, column.role });
     }
     return m_fields;
 }

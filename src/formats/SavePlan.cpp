@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace quillog
 {
@@ -32,6 +33,20 @@ std::vector<int> rowsToSave(const LogTable &table, bool selectionOnly)
 
 } // namespace
 
+FieldRole fieldRole(std::string_view name)
+{
+    static constexpr std::pair<std::string_view, FieldRole> named[] = { { "CALL", FieldRole::Call },
+        { "QSO_DATE", FieldRole::QsoDate }, { "MODE", FieldRole::Mode }, { "TIME_ON", FieldRole::TimeOn },
+        { "TIME_OFF", FieldRole::TimeOff }, { "BAND", FieldRole::Band }, { "FREQ", FieldRole::Freq } };
+    for (const auto &[known, role] : named) {
+        if (name == known)
+            return role;
+    }
+    if (name.starts_with("FREQ") || name.starts_with("BAND"))
+        return FieldRole::OtherFrequencyOrBand;
+    return FieldRole::Other;
+}
+
 SavePlan makeSavePlan(const LogTable &table, const SaveOptions &options, const TypeMap &typeMap)
 {
     SavePlan plan;
@@ -44,16 +59,17 @@ SavePlan makeSavePlan(const LogTable &table, const SaveOptions &options, const T
         // The fixed columns take their names but are never written.
         if (column < table.fixedColumnCount())
             continue;
-        plan.hasTimeOn |= name == "TIME_ON";
-        plan.hasTimeOff |= name == "TIME_OFF";
-        plan.hasBand |= name == "BAND";
-        plan.hasFreq |= name == "FREQ";
+        const FieldRole role = fieldRole(name);
+        plan.hasTimeOn |= role == FieldRole::TimeOn;
+        plan.hasTimeOff |= role == FieldRole::TimeOff;
+        plan.hasBand |= role == FieldRole::Band;
+        plan.hasFreq |= role == FieldRole::Freq;
         char type = 0;
         if (options.typeIndicator) {
             if (const auto found = typeMap.find(name); found != typeMap.end())
                 type = found->second;
         }
-        plan.columns.push_back({ std::move(name), column, type });
+        plan.columns.push_back({ std::move(name), column, type, role });
     }
     plan.rows = rowsToSave(table, options.selectionOnly);
     return plan;

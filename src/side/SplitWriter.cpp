@@ -6,9 +6,7 @@
 #include "core/Progress.h"
 #include "formats/AdiWriter.h"
 #include "formats/AdxWriter.h"
-#include "formats/RecordChecks.h"
-#include "formats/RecordPreparer.h"
-#include "formats/SavePlan.h"
+#include "formats/SavedRecords.h"
 
 #include <ctime>
 #include <memory>
@@ -53,10 +51,10 @@ public:
         return false;
     }
 
-    bool add(const std::string &record)
+    // Adds a record with its line end.
+    bool add(std::string_view record)
     {
         m_out += record;
-        m_out += m_options.separateQsos ? "\r\n\r\n" : "\r\n";
         ++m_records;
         return m_out.size() < flushSize || flush();
     }
@@ -142,9 +140,9 @@ int splitPartCount(
     SaveResult ignored;
     Uninterrupted progress;
     int written = 0;
-    walkSavedRecords(table, AdiFormat {}, wholeLog(options), definitions, progress, ignored,
-        [&](const std::string &, const std::vector<PreparedField> &) {
-            ++written;
+    walkSavedRecords(
+        table, AdiFormat {}, wholeLog(options), definitions, progress, ignored, [&](const SavedBlock &block) {
+            written += static_cast<int>(block.records());
             return true;
         });
     const int perPart = count > 0 ? count : 1;
@@ -193,17 +191,19 @@ SplitResult writeSplit(const LogTable &table, int count, const std::string &targ
         split.parts.emplace_back(part.path(), part.records());
         return true;
     };
-    const bool finished = walkSavedRecords(table, format, partOptions, stamped, progress, result,
-        [&](const std::string &record, const std::vector<PreparedField> &) {
-            if (partIsFull(part.records(), count) && (!finishPart() || !part.next())) {
-                failed = true;
-                return false;
+    const bool finished = walkSavedRecords(
+        table, format, partOptions, stamped, progress, result, [&](const SavedBlock &block) {
+            for (std::size_t i = 0; i < block.records(); ++i) {
+                if (partIsFull(part.records(), count) && (!finishPart() || !part.next())) {
+                    failed = true;
+                    return false;
+                }
+                if (!part.add(block.record(i))) {
+                    failed = true;
+                    return false;
+                }
+                ++result.written;
             }
-            if (!part.add(record)) {
-                failed = true;
-                return false;
-            }
-            ++result.written;
             return true;
         });
     if (!finished) {

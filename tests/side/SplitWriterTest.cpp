@@ -160,6 +160,25 @@ TEST(SplitWriter, AnAdxTargetGetsAdxParts)
     EXPECT_EQ(callsIn((folder / "log.part2.adx").string()), (std::vector<std::string> { "N3AB" }));
 }
 
+TEST(SplitWriter, AdxPartsCountTheCharactersXmlCannotCarry)
+{
+    const fs::path folder = freshFolder("split-adx-dropped");
+    RunningFlag progress;
+    const LogTable table = logOf({ "CALL", "QSO_DATE", "TIME_ON", "BAND", "MODE", "COMMENT" },
+        { { "N1AB", "20240301", "1200", "20M", "CW", "bell\x07" },
+            { "N2AB", "20240301", "1200", "20M", "CW", "\x01two\x02" } });
+    const struct {
+        const char *target;
+        std::size_t dropped;
+    } cases[] = { { "log.adx", 3 }, { "log.adi", 0 } };
+    for (const auto &c : cases) {
+        const SplitResult result
+            = writeSplit(table, 1, (folder / c.target).string(), {}, checkedAgainst(), progress);
+        EXPECT_TRUE(result.save.ok) << c.target;
+        EXPECT_EQ(result.save.droppedCharacters, c.dropped) << c.target;
+    }
+}
+
 TEST(SplitWriter, APartThatCannotBeWrittenIsNamedAndTheEarlierPartsStay)
 {
     const fs::path folder = freshFolder("split-blocked");
@@ -192,15 +211,21 @@ TEST(SplitWriter, APartThatCannotBeWrittenIsNamedAndTheEarlierPartsStay)
 
 TEST(SplitWriter, StopKeepsTheFinishedPartsAndDropsTheUnfinishedOne)
 {
+    // The rows go in blocks, and a stop comes between two: the log must span several blocks.
     const fs::path folder = freshFolder("split-stop");
-    writeFile(folder / "log.part2.adi", "an earlier part\n");
-    StopAfter progress(3); // rows 1 to 3
+    writeFile(folder / "log.part30.adi", "an earlier part\n");
+    StopAfter progress(2); // the first block, then the stop
     const SplitResult result
-        = writeSplit(logOfQsos(6), 2, (folder / "log.adi").string(), {}, checkedAgainst(), progress);
+        = writeSplit(logOfQsos(30000), 1000, (folder / "log.adi").string(), {}, checkedAgainst(), progress);
     EXPECT_TRUE(result.save.stopped);
     EXPECT_FALSE(result.save.ok);
-    EXPECT_EQ(partSizes(result), (std::vector<int> { 2 }));
-    EXPECT_EQ(fileContents(folder / "log.part2.adi"), "an earlier part\n");
+    ASSERT_FALSE(result.parts.empty());
+    ASSERT_LT(result.parts.size(), 30u);
+    for (const auto &[path, records] : result.parts)
+        EXPECT_EQ(records, 1000) << path;
+    const int unfinished = static_cast<int>(result.parts.size()) + 1;
+    EXPECT_FALSE(fs::exists(splitPartPath(splitTarget((folder / "log.adi").string()), unfinished)));
+    EXPECT_EQ(fileContents(folder / "log.part30.adi"), "an earlier part\n");
 }
 
 TEST(SplitParts, FindsTheFirstExistingPartOfThoseToBeWritten)
