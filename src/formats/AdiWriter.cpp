@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <iterator>
 
 namespace quillog
 {
@@ -15,14 +14,28 @@ namespace quillog
 namespace
 {
 
-// Writes "<" name ":" length [":" type] ">" at to, lower-cased on request; returns the end.
-char *writeAdiTag(char *to, std::string_view name, std::string_view length, char type, bool lowerCase)
+std::size_t decimalDigits(std::size_t number)
+{
+    std::size_t digits = 1;
+    for (; number >= 10; number /= 10)
+        ++digits;
+    return digits;
+}
+
+// The size of "<" name ":" length [":" type] ">".
+std::size_t adiTagSize(std::string_view name, std::size_t length, char type)
+{
+    return name.size() + decimalDigits(length) + (type != 0 ? 5 : 3);
+}
+
+// Writes the tag at to, which has adiTagSize() bytes of room, lower-cased on request; returns its end.
+char *writeAdiTag(char *to, std::string_view name, std::size_t length, char type, bool lowerCase)
 {
     char *const start = to;
     *to++ = '<';
     to = std::copy(name.begin(), name.end(), to);
     *to++ = ':';
-    to = std::copy(length.begin(), length.end(), to);
+    to = std::to_chars(to, to + decimalDigits(length), length).ptr;
     if (type != 0) {
         *to++ = ':';
         *to++ = type;
@@ -31,32 +44,6 @@ char *writeAdiTag(char *to, std::string_view name, std::string_view length, char
     if (lowerCase)
         std::transform(start, to, start, toLowerAscii);
     return to;
-}
-
-// The tag's size besides its name and length digits: "<", ":", ">" and the type with its ":".
-std::size_t tagPunctuation(char type)
-{
-    return type != 0 ? 5 : 3;
-}
-
-// The length as decimal digits in buffer.
-std::string_view lengthDigits(std::size_t length, char (&buffer)[24])
-{
-    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), length);
-    return { buffer, static_cast<std::size_t>(written.ptr - buffer) };
-}
-
-// Appends tag, value and the space after it with one growth of out: a save writes millions of them.
-void appendAdiField(std::string &out, const PreparedField &field, bool lowerCase)
-{
-    char buffer[24];
-    const std::string_view length = lengthDigits(field.value.size(), buffer);
-    const std::size_t start = out.size();
-    out.resize(
-        start + field.name.size() + length.size() + tagPunctuation(field.type) + field.value.size() + 1);
-    char *to = writeAdiTag(out.data() + start, field.name, length, field.type, lowerCase);
-    to = std::copy(field.value.begin(), field.value.end(), to);
-    *to = ' ';
 }
 
 void appendHeaderField(std::string &out, std::string_view name, std::string_view value, bool lowerCase)
@@ -70,11 +57,9 @@ void appendHeaderField(std::string &out, std::string_view name, std::string_view
 
 void appendAdiTag(std::string &out, std::string_view name, std::size_t length, char type, bool lowerCase)
 {
-    char buffer[24];
-    const std::string_view digits = lengthDigits(length, buffer);
     const std::size_t start = out.size();
-    out.resize(start + name.size() + digits.size() + tagPunctuation(type));
-    writeAdiTag(out.data() + start, name, digits, type, lowerCase);
+    out.resize(start + adiTagSize(name, length, type));
+    writeAdiTag(out.data() + start, name, length, type, lowerCase);
 }
 
 std::string adiTimestamp(std::time_t time)
@@ -106,9 +91,20 @@ void AdiFormat::appendHeader(
 void AdiFormat::appendRecord(
     std::string &out, const std::vector<PreparedField> &fields, const SaveOptions &options) const
 {
+    // The whole record in one growth of out: a save writes millions of fields.
+    const std::string_view end = options.lowerCase ? "<eor>" : "<EOR>";
+    std::size_t size = end.size();
     for (const PreparedField &field : fields)
-        appendAdiField(out, field, options.lowerCase);
-    out += options.lowerCase ? "<eor>" : "<EOR>";
+        size += adiTagSize(field.name, field.value.size(), field.type) + field.value.size() + 1;
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char *to = out.data() + start;
+    for (const PreparedField &field : fields) {
+        to = writeAdiTag(to, field.name, field.value.size(), field.type, options.lowerCase);
+        to = std::copy(field.value.begin(), field.value.end(), to);
+        *to++ = ' ';
+    }
+    std::copy(end.begin(), end.end(), to);
 }
 
 SaveResult writeAdiFile(const std::string &path, const LogTable &table, const SaveOptions &options,

@@ -30,6 +30,25 @@ bool holdsNumber(std::string_view value)
     return i < rest.size() && isDigit(rest[i]);
 }
 
+// True when the value is already as formatMegahertz() writes it with a point: up to nine digits
+// without a needless leading zero, a point, then three to six decimals of which only the first three may
+// end in zero. Such a value, of at most fifteen significant digits, reads back as itself, so most
+// frequencies of a log are kept without a round trip through a double.
+bool isWrittenMegahertz(std::string_view value)
+{
+    const std::size_t point = value.find('.');
+    if (point == std::string_view::npos || point == 0 || point > 9 || (value[0] == '0' && point > 1))
+        return false;
+    const std::size_t decimals = value.size() - point - 1;
+    if (decimals < 3 || decimals > 6 || (decimals > 3 && value.back() == '0'))
+        return false;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (i != point && !isDigit(value[i]))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string formatMegahertz(double megahertz, bool commaFrequency)
@@ -52,6 +71,10 @@ std::string formatMegahertz(double megahertz, bool commaFrequency)
 NormalisedFrequency normaliseFrequency(std::string_view value, bool commaFrequency)
 {
     NormalisedFrequency result;
+    if (!commaFrequency && isWrittenMegahertz(value)) {
+        result.value = std::string(value);
+        return result;
+    }
     std::string text(value);
     const std::size_t comma = text.find(',');
     if (comma != std::string::npos)

@@ -20,8 +20,9 @@ const std::vector<PreparedField> &RecordPreparer::prepare(const LogTable &table,
 {
     m_fields.clear();
     for (const OutputColumn &column : m_plan.columns) {
-        std::string_view value = trimmed(table.text(row, column.column));
-        if (value.empty())
+        // Most cells of a wide log are empty: they are passed over before any trimming.
+        std::string_view value = table.text(row, column.column);
+        if (value.empty() || (value = trimmed(value)).empty())
             continue;
         if (column.role == FieldRole::QsoDate) {
             m_date = normaliseQsoDate(value);

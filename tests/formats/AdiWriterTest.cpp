@@ -90,9 +90,12 @@ TEST(AdiWriter, NormalisesFrequenciesAndDates)
         const char *value, *expected;
         bool warns;
     };
-    for (const Case c : { Case { "144", "144.000", true }, { "7,07", "7.070", false },
-             { "14.07456", "14.07456", false }, { "14.074000", "14.074", false },
-             { "0.1357", "0.1357", false }, { "abc", "abc", false }, { "  3.5 MHz", "3.500", false } }) {
+    for (const Case c :
+        { Case { "144", "144.000", true }, { "7,07", "7.070", false }, { "14.07456", "14.07456", false },
+            { "14.074000", "14.074", false }, { "0.1357", "0.1357", false }, { "abc", "abc", false },
+            { "  3.5 MHz", "3.500", false }, { "014.074", "14.074", false }, { "14.0740", "14.074", false },
+            { "1234567890.125", "1234567890.125", false }, { "7.0001234", "7.000123", false },
+            { "0.100", "0.100", false }, { "10.", "10.000", false } }) {
         const NormalisedFrequency f = normaliseFrequency(c.value, false);
         EXPECT_EQ(f.value, c.expected) << c.value;
         EXPECT_EQ(f.withoutSeparator, c.warns) << c.value;
