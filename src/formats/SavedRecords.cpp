@@ -9,6 +9,7 @@
 #include "formats/SavePlan.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quillog
 {
