@@ -65,9 +65,20 @@ std::string decodedUpper(std::string_view raw)
 
 } // namespace
 
-AdxScanner::AdxScanner(std::string_view text)
+std::size_t adxRecordBoundaryAfter(std::string_view text, std::size_t from)
+{
+    const std::size_t tag = findTag(text, "RECORD", true, from);
+    return tag == std::string_view::npos ? tag : pastTag(text, tag);
+}
+
+AdxScanner::AdxScanner(std::string_view text, std::size_t start)
     : m_text(text)
 {
+    if (start > 0) {
+        m_pos = start;
+        m_inRecords = true;
+        return;
+    }
     if (findTag(text, "RECORDS", false, 0) != std::string_view::npos)
         return; // next() enters the first records section
     // No records section: the records follow the header, or stand alone.
