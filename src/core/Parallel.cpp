@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Parallel.h"
 
+#include <algorithm>
 #include <exception>
 #include <system_error>
 #include <thread>
@@ -13,6 +14,12 @@ std::size_t processorCount()
 {
     const unsigned cores = std::thread::hardware_concurrency();
     return cores == 0 ? 1 : cores;
+}
+
+Shares sharesOf(std::size_t size, std::size_t smallest)
+{
+    const std::size_t fit = smallest == 0 ? size : size / smallest;
+    return { size, std::clamp<std::size_t>(fit, 1, processorCount()) };
 }
 
 void runTogether(std::size_t count, const std::function<void(std::size_t)> &task)

@@ -27,6 +27,19 @@ std::size_t skipPast(std::string_view text, std::size_t open, std::string_view o
     return end == std::string_view::npos ? text.size() : end + close.size();
 }
 
+// Past the comment or CDATA section that starts at `at`; npos when none starts there. Most tags are
+// neither, which their second character tells.
+std::size_t pastCommentOrCdata(std::string_view text, std::size_t at)
+{
+    if (at + 1 >= text.size() || text[at + 1] != '!')
+        return std::string_view::npos;
+    if (startsWith(text, at, commentOpen))
+        return skipPast(text, at, commentOpen, "-->");
+    if (startsWith(text, at, cdataOpen))
+        return skipPast(text, at, cdataOpen, "]]>");
+    return std::string_view::npos;
+}
+
 // The element name at the start of a tag's text: up to a blank or "/".
 std::string_view elementName(std::string_view tag)
 {
@@ -105,12 +118,8 @@ AdxScanner::Token AdxScanner::next(AdxField &field)
         const std::size_t at = m_text.find('<', m_pos);
         if (at == std::string_view::npos)
             break;
-        if (startsWith(m_text, at, commentOpen)) {
-            m_pos = skipPast(m_text, at, commentOpen, "-->");
-            continue;
-        }
-        if (startsWith(m_text, at, cdataOpen)) {
-            m_pos = skipPast(m_text, at, cdataOpen, "]]>");
+        if (const std::size_t past = pastCommentOrCdata(m_text, at); past != std::string_view::npos) {
+            m_pos = past;
             continue;
         }
         // The tag ends at ">" outside quotes; a "<" first means the "<" began no tag.
@@ -170,7 +179,9 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
     bool named = false;
     field = AdxField {};
     field.element = name;
-    field.fieldName = xmlAttribute(tag, "FIELDNAME", &named);
+    // Only a tag with more than its name has attributes.
+    if (name.size() < tag.size())
+        field.fieldName = xmlAttribute(tag, "FIELDNAME", &named);
     if (named && equalsIgnoreCase(name, "USERDEF")) {
         field.kind = AdxField::Kind::UserDefined;
     } else if (named && equalsIgnoreCase(name, "APP")) {
@@ -187,12 +198,10 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
 std::size_t AdxScanner::valueEnd(std::size_t from) const
 {
     for (std::size_t at = m_text.find('<', from); at != std::string_view::npos; at = m_text.find('<', from)) {
-        if (startsWith(m_text, at, cdataOpen))
-            from = skipPast(m_text, at, cdataOpen, "]]>");
-        else if (startsWith(m_text, at, commentOpen))
-            from = skipPast(m_text, at, commentOpen, "-->");
-        else
+        const std::size_t past = pastCommentOrCdata(m_text, at);
+        if (past == std::string_view::npos)
             return at;
+        from = past;
     }
     return m_text.size();
 }

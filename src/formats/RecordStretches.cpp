@@ -4,20 +4,10 @@
 namespace quillog
 {
 
-namespace
-{
-
-// Below this, one thread reads the whole text faster than several can start.
-constexpr std::size_t smallestStretch = 4u << 20;
-constexpr std::size_t mostStretches = 16;
-
-} // namespace
-
 std::size_t stretchCount(std::size_t textSize, std::size_t wanted)
 {
-    if (wanted > 0)
-        return wanted;
-    return std::clamp<std::size_t>(std::min(processorCount(), textSize / smallestStretch), 1, mostStretches);
+    // Below a few megabytes, one thread reads a stretch faster than another one starts.
+    return wanted > 0 ? wanted : sharesOf(textSize, 4u << 20).count;
 }
 
 namespace detail

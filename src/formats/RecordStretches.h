@@ -28,8 +28,8 @@ struct RecordStretch {
     int records = 0;
 };
 
-/// How many stretches a text of this size is cut into: one per core, none smaller than a few megabytes
-/// (a thread costs more than it saves on a small log); wanted, when not 0, overrides both.
+/// How many stretches a text of this size is cut into: one per core, none smaller than a few megabytes;
+/// wanted, when not 0, overrides both.
 std::size_t stretchCount(std::size_t textSize, std::size_t wanted);
 
 /// Where stretches may begin: 0 and, for each further stretch, the first guess at or after its equal
@@ -40,7 +40,7 @@ std::vector<std::size_t> stretchStarts(std::string_view text, std::size_t count,
 {
     std::vector<std::size_t> starts { 0 };
     for (std::size_t part = 1; part < count; ++part) {
-        const std::size_t share = text.size() / count * part;
+        const std::size_t share = Shares { text.size(), count }.start(part);
         const std::size_t start = boundaryAfter(text, std::max(share, starts.back()));
         if (start == std::string_view::npos || start >= text.size())
             break;
