@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "formats/AdxText.h"
 
+#include <array>
 #include <cstring>
 
 namespace quillog
@@ -40,11 +41,48 @@ std::size_t pastCommentOrCdata(std::string_view text, std::size_t at)
     return std::string_view::npos;
 }
 
+// The bytes that matter inside a tag: its end, quotes, and a "<" that shows it was none.
+constexpr std::array<bool, 256> tagBytes = [] {
+    std::array<bool, 256> bytes {};
+    for (const char c : { '<', '>', '"', '\'' })
+        bytes[static_cast<unsigned char>(c)] = true;
+    return bytes;
+}();
+
+// The ">" that ends the tag opened at `at`, outside quotes; a "<" or the end of the text first means the
+// "<" began no tag, and that position is returned.
+std::size_t tagClose(std::string_view text, std::size_t at)
+{
+    std::size_t pos = at + 1;
+    char quote = 0;
+    for (;; ++pos) {
+        while (pos < text.size() && !tagBytes[static_cast<unsigned char>(text[pos])])
+            ++pos;
+        if (pos >= text.size() || text[pos] == '<')
+            return pos;
+        const char c = text[pos];
+        if (quote != 0)
+            quote = c == quote ? 0 : quote;
+        else if (c == '>')
+            return pos;
+        else if (c == '"' || c == '\'')
+            quote = c;
+    }
+}
+
+// The bytes that end an element's name: blanks and "/".
+constexpr std::array<bool, 256> nameEndBytes = [] {
+    std::array<bool, 256> bytes {};
+    for (int c = 0; c < 256; ++c)
+        bytes[static_cast<std::size_t>(c)] = isBlank(static_cast<char>(c)) || c == '/';
+    return bytes;
+}();
+
 // The element name at the start of a tag's text: up to a blank or "/".
 std::string_view elementName(std::string_view tag)
 {
     std::size_t end = 0;
-    while (end < tag.size() && !isBlank(tag[end]) && tag[end] != '/')
+    while (end < tag.size() && !nameEndBytes[static_cast<unsigned char>(tag[end])])
         ++end;
     return tag.substr(0, end);
 }
@@ -122,18 +160,7 @@ AdxScanner::Token AdxScanner::next(AdxField &field)
             m_pos = past;
             continue;
         }
-        // The tag ends at ">" outside quotes; a "<" first means the "<" began no tag.
-        std::size_t pos = at + 1;
-        char quote = 0;
-        for (; pos < m_text.size() && m_text[pos] != '<'; ++pos) {
-            const char c = m_text[pos];
-            if (quote != 0)
-                quote = c == quote ? 0 : quote;
-            else if (c == '"' || c == '\'')
-                quote = c;
-            else if (c == '>')
-                break;
-        }
+        const std::size_t pos = tagClose(m_text, at);
         if (pos >= m_text.size() || m_text[pos] == '<') {
             m_pos = pos;
             continue;
@@ -153,6 +180,9 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
     if (tag.empty() || tag[0] == '?' || tag[0] == '!')
         return Token::End;
     if (tag[0] == '/') {
+        // Most closing tags end a field, which their first letter mostly tells.
+        if (tag.size() > 1 && toUpperAscii(tag[1]) != 'R' && !isBlank(tag[1]))
+            return Token::End;
         const std::string_view name = trimmed(tag.substr(1));
         if (equalsIgnoreCase(name, "RECORDS"))
             m_inRecords = false;
