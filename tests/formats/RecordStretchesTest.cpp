@@ -119,42 +119,39 @@ struct Outcome {
     bool operator==(const Outcome &) const = default;
 };
 
-Outcome outcomeOf(const LogTable &table, const ReadResult &result)
+// The outcome of read(table, options, progress) with the given number of threads.
+template <typename Read> Outcome readWith(std::size_t threads, Read read)
 {
+    LogTable table;
+    RunningFlag progress;
+    ReadOptions options;
+    options.readerThreads = threads;
+    const ReadResult result = read(table, options, progress);
     return { tableDump(table), result.records, result.recordsRead, result.characterLengthRecoveries,
         result.truncatedValues, result.skippedTags, result.emptyRecords };
 }
 
 Outcome readAdiWith(const std::string &text, std::size_t threads, bool ignoreBracket)
 {
-    LogTable table;
-    RunningFlag progress;
-    ReadOptions options;
-    options.ignoreBracket = ignoreBracket;
-    options.readerThreads = threads;
-    const ReadResult result = readAdi(bufferOf(text), table, options, progress);
-    return outcomeOf(table, result);
+    return readWith(threads, [&](LogTable &table, ReadOptions &options, Progress &progress) {
+        options.ignoreBracket = ignoreBracket;
+        return readAdi(bufferOf(text), table, options, progress);
+    });
 }
 
 Outcome mergeAdiWith(const std::string &text, std::size_t threads)
 {
-    LogTable table;
-    RunningFlag progress;
-    ReadOptions options;
-    readAdi(bufferOf("<MODE:2>CW<CALL:4>AB1C<EOR>"), table, options, progress);
-    options.readerThreads = threads;
-    const ReadResult result = mergeAdi(bufferOf(text), table, options, progress);
-    return outcomeOf(table, result);
+    return readWith(threads, [&](LogTable &table, ReadOptions &options, Progress &progress) {
+        readAdi(bufferOf("<MODE:2>CW<CALL:4>AB1C<EOR>"), table, {}, progress);
+        return mergeAdi(bufferOf(text), table, options, progress);
+    });
 }
 
 Outcome readAdxWith(const std::string &text, std::size_t threads)
 {
-    LogTable table;
-    RunningFlag progress;
-    ReadOptions options;
-    options.readerThreads = threads;
-    const ReadResult result = readAdx(bufferOf(text), table, progress, options);
-    return outcomeOf(table, result);
+    return readWith(threads, [&](LogTable &table, ReadOptions &options, Progress &progress) {
+        return readAdx(bufferOf(text), table, progress, options);
+    });
 }
 
 } // namespace
