@@ -132,20 +132,15 @@ private:
 
 } // namespace
 
-bool runInOrder(std::size_t pieces, unsigned workers, std::size_t slots, const OrderedWork &work)
+bool runInOrder(std::size_t pieces, std::size_t workers, std::size_t slots, const OrderedWork &work)
 {
     slots = std::max<std::size_t>(slots, 1);
     if (workers <= 1 || pieces <= 1)
         return runOnCaller(pieces, work);
     OrderedRun run(pieces, slots, work);
-    if (run.start(std::min<std::size_t>(workers, pieces)) == 0)
+    if (run.start(std::min(workers, pieces)) == 0)
         return runOnCaller(pieces, work);
     return run.handOnAll();
-}
-
-unsigned availableWorkers()
-{
-    return std::max(1u, std::thread::hardware_concurrency());
 }
 
 } // namespace quillog

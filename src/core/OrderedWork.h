@@ -21,9 +21,6 @@ struct OrderedWork {
 /// results waiting at once (slot numbers run from 0 to slots-1). With one worker or one piece, all runs
 /// on the calling thread. An exception thrown by make comes out here, on the calling thread, after
 /// every worker has ended. Returns false when handOn stopped the work.
-bool runInOrder(std::size_t pieces, unsigned workers, std::size_t slots, const OrderedWork &work);
-
-/// The worker threads the machine runs at once; at least one.
-unsigned availableWorkers();
+bool runInOrder(std::size_t pieces, std::size_t workers, std::size_t slots, const OrderedWork &work);
 
 } // namespace quillog

@@ -2,6 +2,7 @@
 #include "formats/SavedRecords.h"
 
 #include "core/OrderedWork.h"
+#include "core/Parallel.h"
 #include "core/Progress.h"
 #include "formats/LogSaver.h"
 #include "formats/RecordChecks.h"
@@ -88,9 +89,9 @@ bool walkSavedRecords(const LogTable &table, const SaveFormat &format, const Sav
     const std::size_t rows = plan.rows.size();
     const std::size_t perBlock = rowsPerBlock > 0 ? rowsPerBlock : suitableRowsPerBlock(plan);
     const std::size_t blocks = (rows + perBlock - 1) / perBlock;
-    const unsigned workers = availableWorkers();
+    const std::size_t workers = processorCount();
     // Two blocks per worker: one being made while the other waits its turn.
-    std::vector<SavedBlock> slots(2 * std::size_t { workers });
+    std::vector<SavedBlock> slots(2 * workers);
 
     PercentReporter percent(progress, "Saving QSOs ...");
     percent.report(0, rows);

@@ -19,7 +19,8 @@ struct Outcome {
 
 // Each piece writes its number into its slot, the early ones slowly, so that later pieces tend to be
 // ready first; handOn records the order and stops after stopAfter pieces.
-Outcome runPieces(std::size_t pieces, unsigned workers, std::size_t slots, std::size_t stopAfter = SIZE_MAX)
+Outcome runPieces(
+    std::size_t pieces, std::size_t workers, std::size_t slots, std::size_t stopAfter = SIZE_MAX)
 {
     Outcome run;
     std::vector<std::size_t> slotPiece(std::max<std::size_t>(slots, 1), SIZE_MAX);
@@ -53,7 +54,7 @@ TEST(OrderedWork, HandsEveryPieceOnInOrderWhateverTheThreadsAndSlots)
 {
     const struct {
         std::size_t pieces;
-        unsigned workers;
+        std::size_t workers;
         std::size_t slots;
     } cases[] = { { 0, 2, 4 }, { 1, 2, 4 }, { 50, 1, 2 }, { 50, 2, 4 }, { 200, 4, 1 }, { 200, 3, 7 },
         { 5, 8, 16 } };
@@ -67,7 +68,7 @@ TEST(OrderedWork, HandsEveryPieceOnInOrderWhateverTheThreadsAndSlots)
 
 TEST(OrderedWork, AStopHandsOnNothingAfterIt)
 {
-    for (const unsigned workers : { 1u, 2u, 4u }) {
+    for (const std::size_t workers : { 1, 2, 4 }) {
         const Outcome run = runPieces(100, workers, 4, 10);
         EXPECT_FALSE(run.complete);
         EXPECT_EQ(run.handedOn, numbers(10)) << workers;
@@ -76,7 +77,7 @@ TEST(OrderedWork, AStopHandsOnNothingAfterIt)
 
 TEST(OrderedWork, AFailedPieceComesOutOnTheCallingThreadAfterThePiecesBeforeIt)
 {
-    for (const unsigned workers : { 1u, 2u, 4u }) {
+    for (const std::size_t workers : { 1, 2, 4 }) {
         std::vector<std::size_t> handedOn;
         const OrderedWork work {
             [](std::size_t piece, std::size_t) {
