@@ -6,6 +6,7 @@
 #include "formats/SaveOptions.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillog
 {
@@ -18,6 +19,8 @@ namespace quillog::cli
 
 /// Prints "quillog-cli: message" to stderr; returns the failure status.
 int fail(const std::string &message);
+/// Prints each line of text to stderr as a warning about path.
+void warnLines(const std::string &path, std::string_view text);
 /// Reads a log as convert reads it; prints the failure and returns false when it cannot be read.
 /// options: what the read keeps (a per-record filter); "--ignore-brackets" is added from the line.
 bool readLog(const std::string &path, const CliArguments &arguments, LogTable &table, ReadResult &result,

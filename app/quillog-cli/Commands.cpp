@@ -107,6 +107,8 @@ void warn(const std::string &message)
     std::fprintf(stderr, "quillog-cli: %s\n", message.c_str());
 }
 
+} // namespace
+
 // Each line of a multi-line message as a warning of its own.
 void warnLines(const std::string &path, std::string_view text)
 {
@@ -116,6 +118,9 @@ void warnLines(const std::string &path, std::string_view text)
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
 }
+
+namespace
+{
 
 int info(const CliArguments &arguments)
 {

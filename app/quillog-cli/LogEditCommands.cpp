@@ -104,6 +104,7 @@ int split(const CliArguments &arguments)
     for (const auto &[path, records] : result.parts)
         std::printf("%s\t%d\n", path.c_str(), records);
     std::fflush(stdout);
+    warnLines(target, droppedCharactersText(result.save));
     const int status = reportRejected(result.save);
     return result.save.ok ? status : fail(result.save.message);
 }

@@ -420,6 +420,16 @@ TEST(CliSplit, PartsAddUpToTheLogAndExistingPartsNeedReplace)
     }
 }
 
+TEST(CliSplit, AdxPartsSayWhatXmlCouldNotCarry)
+{
+    const fs::path folder = freshFolder("cli-split-adx");
+    writeFile(folder / "bell.adi", "<CALL:4>AB1C <COMMENT:5>bell\x07 <EOR>\n<CALL:4>K1AB <EOR>\n");
+    const CliRun run = cli("split --no-checks " + quoted((folder / "bell.adi").string()) + " 1 "
+        + quoted((folder / "part.adx").string()));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("1 character that XML cannot carry"), std::string::npos) << run.err;
+}
+
 TEST(CliMerge, HoldsEveryQsoOfEveryFileAndRefusesWhatIsNotAdif)
 {
     const fs::path folder = freshFolder("cli-merge");
