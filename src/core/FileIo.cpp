@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FileIo.h"
 
+#include "core/Parallel.h"
 #include "core/PendingFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace quillog
 {
@@ -105,6 +108,58 @@ std::string absolutePath(const std::string &path)
     return normal;
 }
 
+namespace
+{
+
+// Reads up to size bytes from offset on; returns how many, or -1 with errno set.
+ssize_t readAt(int fd, char *into, std::size_t size, off_t offset)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::pread(fd, into + done, size - done, offset + static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break; // the file shrank while we read it
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+struct ReadParts {
+    std::size_t done = 0; // the bytes read without a gap from the start
+    int error = 0;
+};
+
+// A large file is read by one thread per core, each taking its share: the fresh pages of the buffer are
+// cleared and filled at once.
+ReadParts readInParts(int fd, char *buffer, std::size_t size)
+{
+    const Shares shares = sharesOf(size, 8u << 20);
+    std::vector<ssize_t> got(shares.count, 0);
+    std::vector<int> errors(shares.count, 0);
+    runTogether(shares.count, [&](std::size_t part) {
+        const std::size_t start = shares.start(part);
+        got[part] = readAt(fd, buffer + start, shares.start(part + 1) - start, static_cast<off_t>(start));
+        errors[part] = got[part] < 0 ? errno : 0;
+    });
+    ReadParts read;
+    for (std::size_t part = 0; part < shares.count; ++part) {
+        if (errors[part] != 0) {
+            read.error = errors[part];
+            return read;
+        }
+        read.done += static_cast<std::size_t>(got[part]);
+        if (read.done < shares.start(part + 1))
+            break;
+    }
+    return read;
+}
+
+} // namespace
+
 FileBytes readFileBytes(const std::string &path)
 {
     FileBytes result;
@@ -132,20 +187,14 @@ FileBytes readFileBytes(const std::string &path)
         ::close(fd);
         return result;
     }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::read(fd, buffer.data() + done, size - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result.message = systemError(path);
-            ::close(fd);
-            return result;
-        }
-        if (got == 0)
-            break; // the file shrank while we read it
-        done += static_cast<std::size_t>(got);
+    const ReadParts parts = readInParts(fd, buffer.data(), size);
+    if (parts.error != 0) {
+        errno = parts.error;
+        result.message = systemError(path);
+        ::close(fd);
+        return result;
     }
+    const std::size_t done = parts.done;
     ::close(fd);
     buffer.shrink(done);
     result.bytes = std::move(buffer);

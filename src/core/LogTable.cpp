@@ -2,6 +2,7 @@
 #include "core/LogTable.h"
 
 #include "core/Calendar.h"
+#include "core/Parallel.h"
 #include "core/Text.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quillog
 {
@@ -163,9 +165,25 @@ void LogTable::setTextView(int row, int column, std::string_view text)
     c.size = static_cast<std::uint32_t>(text.size());
 }
 
+namespace
+{
+
+// A whole file's bytes, shared among the cores when there are many of them.
+bool isAsciiFile(std::string_view bytes)
+{
+    const Shares shares = sharesOf(bytes.size(), 8u << 20);
+    std::vector<char> ascii(shares.count, 0);
+    runTogether(shares.count, [&](std::size_t part) {
+        ascii[part] = isAscii(bytes.substr(shares.start(part), shares.start(part + 1) - shares.start(part)));
+    });
+    return std::find(ascii.begin(), ascii.end(), 0) == ascii.end();
+}
+
+} // namespace
+
 void LogTable::adoptBuffer(LargeBuffer buffer)
 {
-    m_onlyAscii = m_onlyAscii && isAscii({ buffer.data(), buffer.size() });
+    m_onlyAscii = m_onlyAscii && isAsciiFile({ buffer.data(), buffer.size() });
     m_arena.adopt(std::move(buffer));
     m_compactedSize = std::max(m_compactedSize, m_arena.bytesHandedOut());
 }

@@ -8,7 +8,7 @@
 #include "formats/AdiScanner.h"
 #include "formats/FieldColumns.h"
 #include "formats/ReadLimits.h"
-#include "formats/RecordWalk.h"
+#include "formats/RecordStretches.h"
 
 #include <utility>
 
@@ -18,15 +18,23 @@ namespace quillog
 namespace
 {
 
-// First pass: the records and the field names not yet known, upper-cased.
-CollectedNames collectNames(
-    std::string_view text, FieldColumns &columns, int firstNewColumn, Progress &progress)
+// Where the stretches read at once may begin; a filter decides on rows as they are filled, one by one.
+std::vector<std::size_t> adiStretchStarts(std::string_view text, const ReadOptions &options)
 {
-    return collectFieldNames<AdiScanner, AdiField>(
-        text, firstNewColumn, progress,
-        [&](const AdiField &field, std::size_t ordinal) { return columns.find(field.name, ordinal); },
-        [](const AdiField &field) { return toUpper(field.name); },
-        [&](const std::string &name, int column) { return columns.add(name, column); });
+    const std::size_t count = options.keepRecord ? 1 : stretchCount(text.size(), options.readerThreads);
+    return stretchStarts(text, count, adiRecordBoundaryAfter);
+}
+
+// First pass: the records and the field names not yet known, upper-cased.
+CollectedNames collectNames(std::string_view text, const std::vector<std::size_t> &starts,
+    FieldColumns &columns, int firstNewColumn, Progress &progress, std::vector<RecordStretch> &stretches)
+{
+    return collectFieldNamesInStretches<AdiScanner, AdiField>(
+        text, starts, columns, firstNewColumn, progress,
+        [](FieldColumns &own, const AdiField &field, std::size_t ordinal) {
+            return own.find(field.name, ordinal);
+        },
+        [](const AdiField &field) { return toUpper(field.name); }, stretches);
 }
 
 std::string withoutBrackets(std::string_view value)
@@ -40,18 +48,19 @@ std::string withoutBrackets(std::string_view value)
     return result;
 }
 
-void setValue(LogTable &table, int row, int column, std::string_view value, const ReadOptions &options)
-{
-    if (options.ignoreBracket && value.find_first_of("<>") != std::string_view::npos)
-        table.setText(row, column, withoutBrackets(value));
-    else
-        table.setTextView(row, column, value);
-}
+// A value with brackets removed is a copy, which only the table may store: a stretch read beside
+// others leaves it in copies, for the table to take once the threads are done.
+struct CopiedValue {
+    int row = 0;
+    int column = 0;
+    std::string text;
+};
 
 struct Filled {
     int records = 0; // records whose values reached the table
     int kept = 0; // of those, the records the filter kept
     int characterLengthRecoveries = 0;
+    std::vector<CopiedValue> copies;
 };
 
 void clearRow(LogTable &table, int row)
@@ -60,25 +69,31 @@ void clearRow(LogTable &table, int row)
         table.setTextView(row, column, {});
 }
 
-// Second pass: fills rows firstRow onwards, one per record; the first of two equal fields counts. A
-// record the options' filter turns down gives its row to the next record.
-Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int firstRow, int records,
-    const ReadOptions &options, Progress &progress)
+// Second pass over one stretch: fills rows firstRow onwards, one per record; the first of two equal
+// fields counts. A record the options' filter turns down gives its row to the next record.
+Filled fillStretch(std::string_view text, const RecordStretch &stretch, LogTable &table, FieldColumns columns,
+    int firstRow, const ReadOptions &options, bool alone, Progress &progress)
 {
     PercentReporter percent(progress, "Reading file ...");
-    percent.report(0, text.size());
+    percent.report(0, stretch.end);
     std::vector<int> filledInRecord(static_cast<std::size_t>(table.columnCount()), -1);
-    AdiScanner scanner(text);
+    AdiScanner scanner(text, stretch.start);
     Filled filled;
     walkRecords<AdiScanner, AdiField>(
-        scanner, text.size(), progress, percent,
+        scanner, stretch.end, progress, percent,
         [&](const AdiField &field, std::size_t ordinal) {
             const int column = columns.find(field.name, ordinal);
             int &filledBy = filledInRecord[static_cast<std::size_t>(column)];
-            if (filledBy != filled.records) { // the first of two equal fields counts
-                filledBy = filled.records;
-                setValue(table, firstRow + filled.kept, column, field.value, options);
-            }
+            if (filledBy == filled.records)
+                return true; // the first of two equal fields counts
+            filledBy = filled.records;
+            const int row = firstRow + filled.kept;
+            if (!options.ignoreBracket || field.value.find_first_of("<>") == std::string_view::npos)
+                table.setTextView(row, column, field.value);
+            else if (alone)
+                table.setText(row, column, withoutBrackets(field.value));
+            else
+                filled.copies.push_back({ row, column, withoutBrackets(field.value) });
             return true;
         },
         [&] {
@@ -87,9 +102,33 @@ Filled fillRows(std::string_view text, LogTable &table, FieldColumns &columns, i
                 ++filled.kept;
             else
                 clearRow(table, row);
-            return ++filled.records < records;
+            return ++filled.records < stretch.records;
         });
     filled.characterLengthRecoveries = scanner.characterLengthRecoveries();
+    return filled;
+}
+
+// Second pass: fills rows firstRow onwards, the stretches at once. After a stop, what was read up to
+// the first stretch that stopped short.
+Filled fillRows(std::string_view text, const std::vector<RecordStretch> &stretches, LogTable &table,
+    const FieldColumns &columns, int firstRow, const ReadOptions &options, Progress &progress)
+{
+    std::vector<Filled> parts(stretches.size());
+    const bool alone = stretches.size() == 1;
+    const std::size_t held = fillStretches(
+        stretches, firstRow, progress, [&](const RecordStretch &stretch, int stretchRow, Progress &own) {
+            const std::size_t index = static_cast<std::size_t>(&stretch - stretches.data());
+            parts[index] = fillStretch(text, stretch, table, columns, stretchRow, options, alone, own);
+            return parts[index].records;
+        });
+    Filled filled;
+    for (std::size_t index = 0; index < held; ++index) {
+        filled.records += parts[index].records;
+        filled.kept += parts[index].kept;
+        filled.characterLengthRecoveries += parts[index].characterLengthRecoveries;
+        for (CopiedValue &copy : parts[index].copies)
+            table.setText(copy.row, copy.column, copy.text);
+    }
     return filled;
 }
 
@@ -146,7 +185,9 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
 {
     const std::string_view text = recordsOf(bytes);
     FieldColumns columns;
-    const CollectedNames collected = collectNames(text, columns, 0, progress);
+    std::vector<RecordStretch> stretches;
+    const CollectedNames collected
+        = collectNames(text, adiStretchStarts(text, options), columns, 0, progress, stretches);
     if (collected.stopped || collected.records == 0)
         return noRecords(collected);
 
@@ -165,7 +206,7 @@ ReadResult readAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &option
         table.setText(0, column, collected.newNames[static_cast<std::size_t>(column)]);
     table.adoptBuffer(std::move(bytes));
 
-    const Filled filled = fillRows(text, table, columns, 1, collected.records, options, progress);
+    const Filled filled = fillRows(text, stretches, table, columns, 1, options, progress);
     dropRowsNeverFilled(table, 1, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);
@@ -183,7 +224,9 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
     }
     const int oldColumns = table.columnCount();
     const int oldRows = std::max(table.rowCount(), 1);
-    const CollectedNames collected = collectNames(text, columns, oldColumns, progress);
+    std::vector<RecordStretch> stretches;
+    const CollectedNames collected
+        = collectNames(text, adiStretchStarts(text, options), columns, oldColumns, progress, stretches);
     if (collected.stopped || collected.records == 0)
         return noRecords(collected);
 
@@ -198,7 +241,7 @@ ReadResult mergeAdi(LargeBuffer bytes, LogTable &table, const ReadOptions &optio
         table.setText(0, column, collected.newNames[static_cast<std::size_t>(column - oldColumns)]);
     table.adoptBuffer(std::move(bytes));
 
-    const Filled filled = fillRows(text, table, columns, oldRows, collected.records, options, progress);
+    const Filled filled = fillRows(text, stretches, table, columns, oldRows, options, progress);
     dropRowsNeverFilled(table, oldRows, filled);
     progress.setLabel("Filling the grid ...");
     return resultOf(collected, filled);

@@ -102,6 +102,12 @@ std::size_t adiRecordsStart(std::string_view text)
     return record == std::string_view::npos ? tagEnd(text, header) : 0;
 }
 
+std::size_t adiRecordBoundaryAfter(std::string_view text, std::size_t from)
+{
+    const std::size_t tag = findAdiTag(text, "EOR", from);
+    return tag == std::string_view::npos ? tag : tagEnd(text, tag);
+}
+
 std::size_t AdiScanner::nextEndOfRecord(std::size_t from)
 {
     if (!m_endOfRecordKnown || m_endOfRecord < from) {

@@ -26,8 +26,11 @@ class AdiScanner
 public:
     enum class Token { Field, EndOfRecord, End };
 
-    explicit AdiScanner(std::string_view text)
+    /// Walks text from start on, which must be where a record begins (0, or just after an end-of-record
+    /// tag).
+    explicit AdiScanner(std::string_view text, std::size_t start = 0)
         : m_text(text)
+        , m_pos(start)
     {
     }
 
@@ -63,6 +66,10 @@ private:
 /// Where the records of an ADI file begin: just after the header's end tag when one stands before the
 /// first end-of-record tag, else at the start.
 std::size_t adiRecordsStart(std::string_view text);
+
+/// Just after the first end-of-record tag at or after from; npos when there is none. Where a record may
+/// begin: the tag may also lie inside a value.
+std::size_t adiRecordBoundaryAfter(std::string_view text, std::size_t from);
 
 /// Position of the next tag "<" name ">" or "<" name ":" ... ">" (a marker written with a length, as
 /// "<EOR:0>") at or after from, letter case ignored; npos when none.

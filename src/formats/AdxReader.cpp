@@ -8,7 +8,7 @@
 #include "formats/AdxText.h"
 #include "formats/FieldColumns.h"
 #include "formats/ReadLimits.h"
-#include "formats/RecordWalk.h"
+#include "formats/RecordStretches.h"
 
 #include <cstdint>
 #include <utility>
@@ -30,48 +30,75 @@ int columnOf(FieldColumns &columns, const AdxField &field, std::size_t ordinal)
 }
 
 // First pass: the records and the field names (user-defined and application fields by their full name).
-CollectedNames collectNames(std::string_view text, FieldColumns &columns, Progress &progress)
+CollectedNames collectNames(std::string_view text, const ReadOptions &options, FieldColumns &columns,
+    Progress &progress, std::vector<RecordStretch> &stretches)
 {
-    return collectFieldNames<AdxScanner, AdxField>(
-        text, 0, progress,
-        [&](const AdxField &field, std::size_t ordinal) { return columnOf(columns, field, ordinal); },
-        [](const AdxField &field) { return adxFieldName(field); },
-        [&](const std::string &name, int column) { return columns.add(name, column); });
+    const std::vector<std::size_t> starts
+        = stretchStarts(text, stretchCount(text.size(), options.readerThreads), adxRecordBoundaryAfter);
+    return collectFieldNamesInStretches<AdxScanner, AdxField>(
+        text, starts, columns, 0, progress, columnOf,
+        [](const AdxField &field) { return adxFieldName(field); }, stretches);
 }
 
-void setValue(LogTable &table, int row, int column, std::string_view raw)
-{
-    if (needsXmlDecoding(raw))
-        table.setText(row, column, decodeXmlText(raw));
-    else
-        table.setTextView(row, column, raw);
-}
+// A value with references decoded is a copy, which only the table may store: the threads leave it
+// here, and the table takes it once they are done.
+struct DecodedValue {
+    int row = 0;
+    int column = 0;
+    std::string text;
+};
 
-// Second pass: fills rows 1 onwards, one per record; the first of two equal fields counts. Returns the
-// number of records whose values reached the table.
-int fillRows(std::string_view text, LogTable &table, FieldColumns &columns, int records, Progress &progress)
+// Second pass over one stretch: fills rows firstRow onwards, one per record; the first of two equal
+// fields counts. Returns the number of records whose values reached the table.
+int fillStretch(std::string_view text, const RecordStretch &stretch, LogTable &table, FieldColumns columns,
+    int firstRow, Progress &progress, std::vector<DecodedValue> &decoded)
 {
     PercentReporter percent(progress, "Reading file ...");
-    percent.report(0, text.size());
+    percent.report(0, stretch.end);
     std::vector<int> filledInRow(columns.size(), -1);
-    AdxScanner scanner(text);
+    AdxScanner scanner(text, stretch.start);
     int read = 0;
     walkRecords<AdxScanner, AdxField>(
-        scanner, text.size(), progress, percent,
+        scanner, stretch.end, progress, percent,
         [&](const AdxField &field, std::size_t ordinal) {
             const int column = columnOf(columns, field, ordinal);
             if (column < 0)
                 return false; // a nameless field
-            const int row = 1 + read;
+            const int row = firstRow + read;
             int &filled = filledInRow[static_cast<std::size_t>(column)];
             if (filled != row) { // the first of two equal fields counts
                 filled = row;
-                setValue(table, row, column, field.value);
+                if (needsXmlDecoding(field.value))
+                    decoded.push_back({ row, column, decodeXmlText(field.value) });
+                else
+                    table.setTextView(row, column, field.value);
             }
             return true;
         },
-        [&] { return ++read < records; });
+        [&] { return ++read < stretch.records; });
     return read;
+}
+
+// Second pass: fills rows 1 onwards, the stretches at once. Returns the number of records whose values
+// reached the table: after a stop, those up to the first stretch that stopped short.
+int fillRows(std::string_view text, const std::vector<RecordStretch> &stretches, LogTable &table,
+    const FieldColumns &columns, Progress &progress)
+{
+    std::vector<int> read(stretches.size(), 0);
+    std::vector<std::vector<DecodedValue>> decoded(stretches.size());
+    const std::size_t held = fillStretches(
+        stretches, 1, progress, [&](const RecordStretch &stretch, int firstRow, Progress &own) {
+            const std::size_t index = static_cast<std::size_t>(&stretch - stretches.data());
+            read[index] = fillStretch(text, stretch, table, columns, firstRow, own, decoded[index]);
+            return read[index];
+        });
+    int records = 0;
+    for (std::size_t index = 0; index < held; ++index) {
+        records += read[index];
+        for (DecodedValue &value : decoded[index])
+            table.setText(value.row, value.column, value.text);
+    }
+    return records;
 }
 
 ReadResult failure(std::string detail, bool stopped = false)
@@ -92,11 +119,12 @@ ReadResult outOfMemory()
 
 } // namespace
 
-ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
+ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress, const ReadOptions &options)
 {
     const std::string_view text(bytes.data(), bytes.size());
     FieldColumns columns;
-    const CollectedNames collected = collectNames(text, columns, progress);
+    std::vector<RecordStretch> stretches;
+    const CollectedNames collected = collectNames(text, options, columns, progress, stretches);
     if (collected.stopped || collected.records == 0)
         return failure({}, collected.stopped);
 
@@ -117,7 +145,7 @@ ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress)
 
     ReadResult result;
     result.records = collected.records;
-    result.recordsRead = fillRows(text, filled, columns, collected.records, progress);
+    result.recordsRead = fillRows(text, stretches, filled, columns, progress);
     // The rows of records a stop kept from being read are not QSOs.
     filled.setRowCount(result.recordsRead + 1);
     progress.setLabel("Filling the grid ...");
@@ -132,9 +160,10 @@ std::string_view AdxReader::failureText() const
     return "No valid entries found.";
 }
 
-ReadResult AdxReader::read(LargeBuffer bytes, LogTable &table, const ReadOptions &, Progress &progress) const
+ReadResult AdxReader::read(
+    LargeBuffer bytes, LogTable &table, const ReadOptions &options, Progress &progress) const
 {
-    return completed(readAdx(std::move(bytes), table, progress));
+    return completed(readAdx(std::move(bytes), table, progress, options));
 }
 
 ReadResult readAdxFile(const std::string &path, LogTable &table, Progress &progress)

@@ -28,8 +28,9 @@ public:
 /// takes over.
 ///
 /// Failure (an unreadable or empty file, no record, a stop in the first pass) leaves the table untouched.
-/// A stop in the second pass keeps the rows filled so far and reports success with stopped set.
-ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress);
+/// A stop in the second pass keeps the rows filled so far and reports success with stopped set. Of the
+/// options only the number of reading threads counts.
+ReadResult readAdx(LargeBuffer bytes, LogTable &table, Progress &progress, const ReadOptions &options = {});
 ReadResult readAdxFile(const std::string &path, LogTable &table, Progress &progress);
 
 } // namespace quillog

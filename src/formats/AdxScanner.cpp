@@ -4,6 +4,7 @@
 #include "core/Text.h"
 #include "formats/AdxText.h"
 
+#include <array>
 #include <cstring>
 
 namespace quillog
@@ -27,11 +28,61 @@ std::size_t skipPast(std::string_view text, std::size_t open, std::string_view o
     return end == std::string_view::npos ? text.size() : end + close.size();
 }
 
+// Past the comment or CDATA section that starts at `at`; npos when none starts there. Most tags are
+// neither, which their second character tells.
+std::size_t pastCommentOrCdata(std::string_view text, std::size_t at)
+{
+    if (at + 1 >= text.size() || text[at + 1] != '!')
+        return std::string_view::npos;
+    if (startsWith(text, at, commentOpen))
+        return skipPast(text, at, commentOpen, "-->");
+    if (startsWith(text, at, cdataOpen))
+        return skipPast(text, at, cdataOpen, "]]>");
+    return std::string_view::npos;
+}
+
+// The bytes that matter inside a tag: its end, quotes, and a "<" that shows it was none.
+constexpr std::array<bool, 256> tagBytes = [] {
+    std::array<bool, 256> bytes {};
+    for (const char c : { '<', '>', '"', '\'' })
+        bytes[static_cast<unsigned char>(c)] = true;
+    return bytes;
+}();
+
+// The ">" that ends the tag opened at `at`, outside quotes; a "<" or the end of the text first means the
+// "<" began no tag, and that position is returned.
+std::size_t tagClose(std::string_view text, std::size_t at)
+{
+    std::size_t pos = at + 1;
+    char quote = 0;
+    for (;; ++pos) {
+        while (pos < text.size() && !tagBytes[static_cast<unsigned char>(text[pos])])
+            ++pos;
+        if (pos >= text.size() || text[pos] == '<')
+            return pos;
+        const char c = text[pos];
+        if (quote != 0)
+            quote = c == quote ? 0 : quote;
+        else if (c == '>')
+            return pos;
+        else if (c == '"' || c == '\'')
+            quote = c;
+    }
+}
+
+// The bytes that end an element's name: blanks and "/".
+constexpr std::array<bool, 256> nameEndBytes = [] {
+    std::array<bool, 256> bytes {};
+    for (int c = 0; c < 256; ++c)
+        bytes[static_cast<std::size_t>(c)] = isBlank(static_cast<char>(c)) || c == '/';
+    return bytes;
+}();
+
 // The element name at the start of a tag's text: up to a blank or "/".
 std::string_view elementName(std::string_view tag)
 {
     std::size_t end = 0;
-    while (end < tag.size() && !isBlank(tag[end]) && tag[end] != '/')
+    while (end < tag.size() && !nameEndBytes[static_cast<unsigned char>(tag[end])])
         ++end;
     return tag.substr(0, end);
 }
@@ -65,9 +116,20 @@ std::string decodedUpper(std::string_view raw)
 
 } // namespace
 
-AdxScanner::AdxScanner(std::string_view text)
+std::size_t adxRecordBoundaryAfter(std::string_view text, std::size_t from)
+{
+    const std::size_t tag = findTag(text, "RECORD", true, from);
+    return tag == std::string_view::npos ? tag : pastTag(text, tag);
+}
+
+AdxScanner::AdxScanner(std::string_view text, std::size_t start)
     : m_text(text)
 {
+    if (start > 0) {
+        m_pos = start;
+        m_inRecords = true;
+        return;
+    }
     if (findTag(text, "RECORDS", false, 0) != std::string_view::npos)
         return; // next() enters the first records section
     // No records section: the records follow the header, or stand alone.
@@ -94,26 +156,11 @@ AdxScanner::Token AdxScanner::next(AdxField &field)
         const std::size_t at = m_text.find('<', m_pos);
         if (at == std::string_view::npos)
             break;
-        if (startsWith(m_text, at, commentOpen)) {
-            m_pos = skipPast(m_text, at, commentOpen, "-->");
+        if (const std::size_t past = pastCommentOrCdata(m_text, at); past != std::string_view::npos) {
+            m_pos = past;
             continue;
         }
-        if (startsWith(m_text, at, cdataOpen)) {
-            m_pos = skipPast(m_text, at, cdataOpen, "]]>");
-            continue;
-        }
-        // The tag ends at ">" outside quotes; a "<" first means the "<" began no tag.
-        std::size_t pos = at + 1;
-        char quote = 0;
-        for (; pos < m_text.size() && m_text[pos] != '<'; ++pos) {
-            const char c = m_text[pos];
-            if (quote != 0)
-                quote = c == quote ? 0 : quote;
-            else if (c == '"' || c == '\'')
-                quote = c;
-            else if (c == '>')
-                break;
-        }
+        const std::size_t pos = tagClose(m_text, at);
         if (pos >= m_text.size() || m_text[pos] == '<') {
             m_pos = pos;
             continue;
@@ -133,6 +180,9 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
     if (tag.empty() || tag[0] == '?' || tag[0] == '!')
         return Token::End;
     if (tag[0] == '/') {
+        // Most closing tags end a field, which their first letter mostly tells.
+        if (tag.size() > 1 && toUpperAscii(tag[1]) != 'R' && !isBlank(tag[1]))
+            return Token::End;
         const std::string_view name = trimmed(tag.substr(1));
         if (equalsIgnoreCase(name, "RECORDS"))
             m_inRecords = false;
@@ -159,7 +209,9 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
     bool named = false;
     field = AdxField {};
     field.element = name;
-    field.fieldName = xmlAttribute(tag, "FIELDNAME", &named);
+    // Only a tag with more than its name has attributes.
+    if (name.size() < tag.size())
+        field.fieldName = xmlAttribute(tag, "FIELDNAME", &named);
     if (named && equalsIgnoreCase(name, "USERDEF")) {
         field.kind = AdxField::Kind::UserDefined;
     } else if (named && equalsIgnoreCase(name, "APP")) {
@@ -176,12 +228,10 @@ AdxScanner::Token AdxScanner::handleTag(std::string_view tag, AdxField &field, s
 std::size_t AdxScanner::valueEnd(std::size_t from) const
 {
     for (std::size_t at = m_text.find('<', from); at != std::string_view::npos; at = m_text.find('<', from)) {
-        if (startsWith(m_text, at, cdataOpen))
-            from = skipPast(m_text, at, cdataOpen, "]]>");
-        else if (startsWith(m_text, at, commentOpen))
-            from = skipPast(m_text, at, commentOpen, "-->");
-        else
+        const std::size_t past = pastCommentOrCdata(m_text, at);
+        if (past == std::string_view::npos)
             return at;
+        from = past;
     }
     return m_text.size();
 }

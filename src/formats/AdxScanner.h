@@ -33,7 +33,8 @@ class AdxScanner
 public:
     enum class Token { Field, EndOfRecord, End };
 
-    explicit AdxScanner(std::string_view text);
+    /// Walks the whole text, or from start on when that is not 0: just after a record's end tag.
+    explicit AdxScanner(std::string_view text, std::size_t start = 0);
 
     Token next(AdxField &field);
     /// Bytes consumed so far.
@@ -49,6 +50,10 @@ private:
     bool m_inRecords = false;
     bool m_recordOpen = false;
 };
+
+/// Just after the first "</RECORD>" tag at or after from; npos when there is none. Where a record may
+/// begin: the tag may also lie inside a comment or a CDATA section.
+std::size_t adxRecordBoundaryAfter(std::string_view text, std::size_t from);
 
 /// The column name of a field, upper case: the element's name, the FIELDNAME of a user-defined field,
 /// or "APP_" + PROGRAMID + "_" + FIELDNAME of an application field. Empty for a nameless field.

@@ -28,6 +28,9 @@ struct ReadOptions {
     /// Decides, once a record's values stand in its row, whether the record stays (the filtered open).
     /// A record it turns down leaves no row behind. Empty: every record stays. Called on the worker.
     std::function<bool(const LogTable &table, int row)> keepRecord = nullptr;
+    /// How many threads share the reading of an ADI or ADX log (each takes a stretch of records); 0: one
+    /// per core for a log large enough to gain from it. A filtered read uses one.
+    std::size_t readerThreads = 0;
 };
 
 /// The outcome of one read, the same for every format.

@@ -2,9 +2,11 @@
 #include "ui/CellText.h"
 
 #include "core/LogTable.h"
+#include "core/Parallel.h"
 #include "core/Text.h"
 
 #include <array>
+#include <atomic>
 
 namespace quillog::ui
 {
@@ -80,13 +82,20 @@ TextEncoding detectEncoding(const LogTable &table)
 {
     if (table.holdsOnlyAscii())
         return TextEncoding::Utf8;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        for (int column = 0; column < table.columnCount(); ++column) {
-            if (!isValidUtf8(table.text(row, column)))
-                return TextEncoding::Windows1252;
+    // A UTF-8 log has every cell looked at, on the window's thread: the cores share the rows.
+    const Shares shares = sharesOf(static_cast<std::size_t>(table.rowCount()), 100000);
+    std::atomic<bool> utf8 { true };
+    runTogether(shares.count, [&](std::size_t part) {
+        const int end = static_cast<int>(shares.start(part + 1));
+        for (int row = static_cast<int>(shares.start(part));
+             row < end && utf8.load(std::memory_order_relaxed); ++row) {
+            for (int column = 0; column < table.columnCount(); ++column) {
+                if (!isValidUtf8(table.text(row, column)))
+                    utf8.store(false, std::memory_order_relaxed);
+            }
         }
-    }
-    return TextEncoding::Utf8;
+    });
+    return utf8.load() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 QString decodeWindows1252(std::string_view bytes)

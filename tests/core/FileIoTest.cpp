@@ -62,6 +62,19 @@ TEST(ReadFileBytes, ReadsWholeFilesAndRefusesFolders)
     EXPECT_FALSE(missing.message.empty());
 }
 
+TEST(ReadFileBytes, ReadsALargeFileInSharesWithoutSeams)
+{
+    // Large enough to be read by several threads; every byte tells where it belongs.
+    std::string text(33u << 20, '\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char>((i * 7 + i / 251) % 256);
+    const std::string path = (freshFolder("large") / "large.adi").string();
+    writeFile(path, text);
+    const FileBytes bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes.ok);
+    EXPECT_TRUE(std::string_view(bytes.bytes.data(), bytes.bytes.size()) == text);
+}
+
 TEST(SafeFile, LeavesAReadOnlyFileAlone)
 {
     const fs::path folder = freshFolder("read-only");
