@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The column tools without a window: apply runs them as named steps, find lists what Find All finds.
 #include "CliSupport.h"
+#include "CommandLog.h"
 #include "Commands.h"
 #include "core/FileIo.h"
 #include "core/LogTable.h"
@@ -69,14 +70,12 @@ int apply(const CliArguments &arguments)
     if (arguments.paths.size() != 2)
         return fail("apply takes an input and an output file");
     const std::vector<std::string> steps = arguments.valuesOf("--step");
-    SaveDefinitions definitions;
-    if (!arguments.has("--dump") && !loadSaveDefinitions(arguments, definitions))
+    const bool dump = arguments.has("--dump");
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log,
+            (dump ? LogNeed::Qsos : LogNeed::ForSaving) | LogNeed::RowNumbers))
         return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
-    table.addRowNumbers();
+    LogTable &table = log.table;
     UndoJournal journal(table);
     const ValueLists lists = listsForSteps();
     const BandPlan plan = loadBandPlan(operatorFolder()).plan;
@@ -84,19 +83,19 @@ int apply(const CliArguments &arguments)
     StepContext context { table, journal, lists, plan, arguments.has("--comma-freq"), progress };
     if (!runSteps(steps, context))
         return ExitFailure;
-    return arguments.has("--dump") ? writeDump(arguments.paths[1], table)
-                                   : writeLog(arguments, table, definitions, saveOptionsFrom(arguments));
+    return dump
+        ? writeDump(arguments.paths[1], table)
+        : writeLog(arguments, table, log.definitions, saveOptionsFor(arguments, log, arguments.paths[1]));
 }
 
 int find(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 2)
         return fail("find takes a file and a text");
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::RowNumbers))
         return ExitFailure;
-    table.addRowNumbers();
+    const LogTable &table = log.table;
     FindRequest request;
     request.text = arguments.paths[1];
     request.matchCase = arguments.has("--match-case");

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "CliSupport.h"
+#include "CommandLog.h"
 #include "LogEditCommands.h"
 #include "SideCommands.h"
 #include "StandardStreams.h"
@@ -126,10 +127,11 @@ int info(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
         return fail("info takes one file");
-    LogTable table;
-    ReadResult result;
-    if (!readLog(arguments.paths[0], arguments, table, result))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log))
         return ExitFailure;
+    const LogTable &table = log.table;
+    const ReadResult &result = log.read;
     std::printf("File: %s\nQSOs: %d\nFields: %d\n", arguments.paths[0].c_str(), table.qsoCount(),
         table.columnCount());
     const std::vector<int> filled = table.filledCellCounts();
@@ -269,20 +271,12 @@ int convert(const CliArguments &arguments)
     if (const std::string separator = arguments.value("--separator");
         !separator.empty() && separator != "comma" && separator != "semicolon")
         return fail("--separator takes comma or semicolon");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::ForSaving))
         return ExitFailure;
-    const std::string &source = arguments.paths[0];
-    SaveOptions options = saveOptionsFrom(arguments);
-    // Writing a log over itself: QSOs another program adds meanwhile must not be lost.
-    if (isSameFile(source, arguments.paths[1]))
-        options.unchangedSince = fileStamp(source);
-    LogTable table;
-    ReadResult read;
-    if (!readLog(source, arguments, table, read))
-        return ExitFailure;
-    warnLines(source, readProblemsText(read));
-    return writeLog(arguments, table, definitions, options);
+    warnLines(log.path, readProblemsText(log.read));
+    return writeLog(
+        arguments, log.table, log.definitions, saveOptionsFor(arguments, log, arguments.paths[1]));
 }
 
 // The lists the check tests against. Without the template resource the operator's own list files may
@@ -330,13 +324,11 @@ int check(const CliArguments &arguments)
     ValueLists lists;
     if (!loadCheckLists(lists))
         return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
     // The same table the editor checks: row numbers in a fixed first column.
-    if (!table.addRowNumbers())
-        return fail(notEnoughMemoryMessage);
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::RowNumbers))
+        return ExitFailure;
+    LogTable &table = log.table;
     RunningFlag progress;
     const CheckColours colours;
     // The writer's --comma-freq puts a decimal comma into FREQ; the check takes what the program writes.

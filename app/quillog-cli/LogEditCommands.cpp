@@ -2,16 +2,14 @@
 #include "LogEditCommands.h"
 
 #include "CliSupport.h"
+#include "CommandLog.h"
 #include "Commands.h"
-#include "core/FileIo.h"
 #include "core/LogTable.h"
 #include "core/Progress.h"
 #include "core/UndoJournal.h"
 #include "formats/AdiReader.h"
 #include "formats/FormatRegistry.h"
-#include "formats/LogFileType.h"
 #include "formats/LogSaver.h"
-#include "settings/RecentFiles.h"
 #include "side/FilterSettings.h"
 #include "side/ManualQso.h"
 #include "side/RecordFilter.h"
@@ -20,7 +18,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 
 namespace quillog::cli
 {
@@ -28,7 +25,6 @@ namespace quillog::cli
 namespace
 {
 
-constexpr const char *notAdifMessage = "This file is not ADIF formatted.\nPlease use Import menu to open it.";
 constexpr const char *splitCountMessage = "Please enter a valid split count less than the Total QSOs count.";
 
 // A whole decimal number and nothing else; nothing for any other text.
@@ -54,26 +50,10 @@ int reportRejected(const SaveResult &saved)
     return ExitProblemsFound;
 }
 
-// An ADIF file as Merge and Open Filtered take it; prints the refusal otherwise.
-bool isAdif(const std::string &path, bool &wideSource)
+// Writes the log to target with the writers' flags; over its own file only while nothing changed it.
+int writeOver(const CommandLog &log, const CliArguments &arguments, const std::string &target)
 {
-    const LogFileTypeResult result = detectLogFileType(path);
-    wideSource = result.wideSource;
-    if (result.type == LogFileType::TypeAdif)
-        return true;
-    fail(path + ": "
-        + (result.type == LogFileType::TypeMissing ? std::string(missingRecentFileMessage) : notAdifMessage));
-    return false;
-}
-
-// The writers' flags; a log written over the file it was read from must still be as it was read.
-SaveOptions saveOptionsOver(
-    const CliArguments &arguments, const std::string &source, const std::string &target)
-{
-    SaveOptions options = saveOptionsFrom(arguments);
-    if (isSameFile(source, target))
-        options.unchangedSince = fileStamp(source);
-    return options;
+    return writeLogTo(target, arguments, log.table, log.definitions, saveOptionsFor(arguments, log, target));
 }
 
 } // namespace
@@ -83,24 +63,20 @@ int split(const CliArguments &arguments)
     if (arguments.paths.size() != 3)
         return fail("split takes a log, a count and a target file");
     const std::string &target = arguments.paths[2];
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
-        return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::ForSaving))
         return ExitFailure;
     const std::optional<int> count = wholeNumber(arguments.paths[1]);
-    if (!count || *count < 0 || *count > table.qsoCount())
+    if (!count || *count < 0 || *count > log.table.qsoCount())
         return fail(std::string(splitCountMessage) + " (" + arguments.paths[1] + " of "
-            + std::to_string(table.qsoCount()) + ")");
+            + std::to_string(log.table.qsoCount()) + ")");
     const SaveOptions options = saveOptionsFrom(arguments);
-    const int parts = splitPartCount(table, *count, options, definitions);
+    const int parts = splitPartCount(log.table, *count, options, log.definitions);
     if (const auto existing = firstExistingPart(splitTarget(target), parts);
         existing && !arguments.has("--replace"))
         return fail(*existing + " already exists (--replace replaces the existing parts)");
     RunningFlag progress;
-    const SplitResult result = writeSplit(table, *count, target, options, definitions, progress);
+    const SplitResult result = writeSplit(log.table, *count, target, options, log.definitions, progress);
     for (const auto &[path, records] : result.parts)
         std::printf("%s\t%d\n", path.c_str(), records);
     std::fflush(stdout);
@@ -113,14 +89,9 @@ int merge(const CliArguments &arguments)
 {
     if (arguments.paths.size() < 3)
         return fail("merge takes a log, one or more files to merge into it and an output file");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::ForSaving | LogNeed::RowNumbers))
         return ExitFailure;
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
-        return ExitFailure;
-    table.addRowNumbers();
     ReadOptions options;
     options.ignoreBracket = arguments.has("--ignore-brackets");
     for (std::size_t i = 1; i + 1 < arguments.paths.size(); ++i) {
@@ -129,14 +100,12 @@ int merge(const CliArguments &arguments)
         if (!isAdif(other, wideSource))
             return ExitFailure;
         RunningFlag progress;
-        const ReadResult merged = AdiReader().merge(other, wideSource, table, options, progress);
+        const ReadResult merged = AdiReader().merge(other, wideSource, log.table, options, progress);
         if (!merged.ok)
             return fail(other + ": " + merged.message);
-        table.numberRows();
+        log.table.numberRows();
     }
-    const std::string &target = arguments.paths.back();
-    return writeLogTo(
-        target, arguments, table, definitions, saveOptionsOver(arguments, arguments.paths[0], target));
+    return writeOver(log, arguments, arguments.paths.back());
 }
 
 int filter(const CliArguments &arguments)
@@ -149,77 +118,54 @@ int filter(const CliArguments &arguments)
         return fail(filters.message);
     if (!filters.exists)
         return fail(filterFiles[0] + ": no such filter file");
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
-        return ExitFailure;
-    bool wideSource = false;
-    if (!isAdif(arguments.paths[0], wideSource))
-        return ExitFailure;
     ReadOptions options;
     options.keepRecord = RecordFilter(filters.settings).recordTest();
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read, options))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::ForSaving | LogNeed::AdifOnly, options))
         return ExitFailure;
-    std::fprintf(stderr, "QSOs kept: %d of %d\n", read.recordsKept, read.records);
-    return writeLogTo(arguments.paths[1], arguments, table, definitions,
-        saveOptionsOver(arguments, arguments.paths[0], arguments.paths[1]));
+    std::fprintf(stderr, "QSOs kept: %d of %d\n", log.read.recordsKept, log.read.records);
+    return writeOver(log, arguments, arguments.paths[1]);
 }
 
 namespace
 {
 
-std::string valueOf(const CliArguments &arguments, const std::string &option)
-{
-    const std::vector<std::string> values = arguments.valuesOf(option);
-    return values.empty() ? std::string() : values.back();
-}
+// The typed entries and the options that give them; field names the entries a QSO needs.
+struct QsoOption {
+    const char *option;
+    std::string ManualQso::*entry;
+    ManualQsoField field;
+};
+
+constexpr QsoOption qsoOptions[] = {
+    { "--call", &ManualQso::call, ManualQsoField::Call },
+    { "--date", &ManualQso::date, ManualQsoField::Date },
+    { "--time", &ManualQso::timeOff, ManualQsoField::TimeOff },
+    { "--band", &ManualQso::band, ManualQsoField::Band },
+    { "--mode", &ManualQso::mode, ManualQsoField::Mode },
+    { "--rst-sent", &ManualQso::rstSent, ManualQsoField::RstSent },
+    { "--rst-rcvd", &ManualQso::rstRcvd, ManualQsoField::RstRcvd },
+    { "--name", &ManualQso::name, ManualQsoField::None },
+    { "--qth", &ManualQso::qth, ManualQsoField::None },
+    { "--gridsquare", &ManualQso::gridsquare, ManualQsoField::None },
+};
 
 ManualQso typedQso(const CliArguments &arguments)
 {
     ManualQso qso;
-    qso.call = valueOf(arguments, "--call");
-    qso.date = valueOf(arguments, "--date");
-    qso.timeOff = valueOf(arguments, "--time");
+    for (const QsoOption &given : qsoOptions)
+        qso.*given.entry = arguments.value(given.option);
     qso.addTimeOn = arguments.has("--time-on");
-    qso.band = valueOf(arguments, "--band");
-    qso.mode = valueOf(arguments, "--mode");
-    qso.rstSent = valueOf(arguments, "--rst-sent");
-    qso.rstRcvd = valueOf(arguments, "--rst-rcvd");
-    qso.name = valueOf(arguments, "--name");
-    qso.qth = valueOf(arguments, "--qth");
-    qso.gridsquare = valueOf(arguments, "--gridsquare");
     return qso;
 }
 
 const char *optionOf(ManualQsoField field)
 {
-    switch (field) {
-    case ManualQsoField::Call:
-        return "--call";
-    case ManualQsoField::Date:
-        return "--date";
-    case ManualQsoField::TimeOff:
-        return "--time";
-    case ManualQsoField::Band:
-        return "--band";
-    case ManualQsoField::Mode:
-        return "--mode";
-    case ManualQsoField::RstSent:
-        return "--rst-sent";
-    case ManualQsoField::RstRcvd:
-        return "--rst-rcvd";
-    case ManualQsoField::None:
-        break;
+    for (const QsoOption &given : qsoOptions) {
+        if (given.field == field && field != ManualQsoField::None)
+            return given.option;
     }
     return "";
-}
-
-bool isEmptyFile(const std::string &path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) == 0
-        && !error;
 }
 
 } // namespace
@@ -231,23 +177,12 @@ int add(const CliArguments &arguments)
     const ManualQsoRecord record = manualQsoRecord(typedQso(arguments));
     if (record.missing != ManualQsoField::None)
         return fail(std::string("the QSO needs ") + optionOf(record.missing));
-    SaveDefinitions definitions;
-    if (!loadSaveDefinitions(arguments, definitions))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::ForSaving | LogNeed::EmptyIsNew))
         return ExitFailure;
-    LogTable table;
-    if (isEmptyFile(arguments.paths[0])) {
-        table.setColumnCount(1);
-        table.setRowCount(1);
-        table.setFixedRowCount(1);
-    } else {
-        ReadResult read;
-        if (!readLog(arguments.paths[0], arguments, table, read))
-            return ExitFailure;
-    }
-    UndoJournal journal(table);
-    appendAdiRecord(table, journal, record.text, arguments.has("--ignore-brackets"));
-    return writeLogTo(arguments.paths[1], arguments, table, definitions,
-        saveOptionsOver(arguments, arguments.paths[0], arguments.paths[1]));
+    UndoJournal journal(log.table);
+    appendAdiRecord(log.table, journal, record.text, arguments.has("--ignore-brackets"));
+    return writeOver(log, arguments, arguments.paths[1]);
 }
 
 } // namespace quillog::cli

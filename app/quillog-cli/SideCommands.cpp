@@ -2,6 +2,7 @@
 #include "SideCommands.h"
 
 #include "CliSupport.h"
+#include "CommandLog.h"
 #include "Commands.h"
 #include "OutputText.h"
 #include "StandardStreams.h"
@@ -107,12 +108,11 @@ int stats(const CliArguments &arguments)
 {
     if (arguments.paths.size() != 1)
         return fail("stats takes one file");
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log))
         return ExitFailure;
     RunningFlag progress;
-    const LogStatistics statistics = countStatistics(table, progress);
+    const LogStatistics statistics = countStatistics(log.table, progress);
     if (!statistics.ok)
         return fail(arguments.paths[0] + ": " + statistics.message);
     if (arguments.has("--json"))
@@ -131,16 +131,15 @@ int eqslCompare(const CliArguments &arguments)
     EqslFilter filter;
     if (!filterFrom(arguments, filter))
         return ExitFailure;
-    LogTable log;
-    ReadResult read;
-    if (!readLog(arguments.paths[1], arguments, log, read))
+    CommandLog log;
+    if (!openLog(arguments.paths[1], arguments, log))
         return ExitFailure;
     const InputFile inbox(arguments.paths[0]);
     if (!inbox.ok())
         return fail(inbox.error());
     const std::string shown = isStandardStream(arguments.paths[0]) ? "standard input" : arguments.paths[0];
     RunningFlag progress;
-    const EqslComparison comparison = compareEqslInboxFile(inbox.path(), log, filter, progress);
+    const EqslComparison comparison = compareEqslInboxFile(inbox.path(), log.table, filter, progress);
     if (comparison.selected() == 0)
         return fail(shown + ": " + comparison.message);
     return saveSelection(arguments, comparison);

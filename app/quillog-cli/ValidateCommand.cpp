@@ -2,6 +2,7 @@
 #include "ValidateCommand.h"
 
 #include "CliSupport.h"
+#include "CommandLog.h"
 #include "Commands.h"
 #include "OutputText.h"
 #include "check/LogValidation.h"
@@ -77,11 +78,10 @@ int validate(const CliArguments &arguments)
     if (!catalogue.ok)
         return fail(std::string(kTemplatesMissingMessage.substr(0, kTemplatesMissingMessage.find('\n')))
             + " (the validator needs its ADIF tables)");
-    LogTable table;
-    ReadResult read;
-    if (!readLog(arguments.paths[0], arguments, table, read))
+    CommandLog log;
+    if (!openLog(arguments.paths[0], arguments, log, LogNeed::RowNumbers))
         return ExitFailure;
-    table.addRowNumbers();
+    const LogTable &table = log.table;
     ValidationOptions options;
     options.profile = profile;
     options.commaFrequency = arguments.has("--comma-freq");

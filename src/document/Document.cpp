@@ -443,7 +443,9 @@ void Document::warnAboutMissingColumns()
         m_host.message(BoxKind::Warning, requiredColumnsMessage);
 }
 
-bool Document::saveTo(bool askForName, bool selectionOnly)
+// Before the table is written anywhere: no worker may be running, there must be something to write, and
+// the operator hears about required columns the log lacks (the write goes ahead without them).
+bool Document::mayWriteTable()
 {
     if (refuseWhenBusy())
         return false;
@@ -452,6 +454,13 @@ bool Document::saveTo(bool askForName, bool selectionOnly)
         return false;
     }
     warnAboutMissingColumns();
+    return true;
+}
+
+bool Document::saveTo(bool askForName, bool selectionOnly)
+{
+    if (!mayWriteTable())
+        return false;
     std::string path = m_currentPath;
     // A log that never had a file (QSOs typed into a fresh window) gets its name now.
     if (path.empty())
@@ -565,14 +574,7 @@ void Document::openFiltered(const FilterSettings &settings)
 
 bool Document::beginSplit()
 {
-    if (refuseWhenBusy())
-        return false;
-    if (m_table.rowCount() == 0 || m_table.columnCount() == 0) {
-        m_host.message(BoxKind::Warning, nothingToSaveMessage);
-        return false;
-    }
-    warnAboutMissingColumns();
-    return true;
+    return mayWriteTable();
 }
 
 std::string Document::splitCountProblem(int count) const

@@ -134,6 +134,7 @@ private:
     /// numbered: the read gave the rows their numbers (false when memory ran out or the read failed).
     void finishLoad(const ReadResult &result, bool numbered, LoadKind kind);
     void clearLog();
+    bool mayWriteTable();
     bool saveTo(bool askForName, bool selectionOnly);
     bool mayOverwrite(const std::string &path, SaveOptions &options);
     void rememberDiskFile(const std::string &path);

@@ -4,10 +4,10 @@
 #include "core/LogTable.h"
 #include "core/Text.h"
 #include "tools/ColumnLookup.h"
+#include "tools/SelectionDeletion.h"
 #include "tools/UndoSteps.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace quillog
 {
@@ -63,21 +63,20 @@ ToolResult deleteSelectedColumns(LogTable &table, UndoJournal &journal)
     const CellRange range = table.selection();
     if (!range.isValid())
         return result;
-    const int first = std::max(range.firstColumn, table.fixedColumnCount());
-    const int last = std::min(range.lastColumn, table.columnCount() - 1);
-    std::vector<int> columns; // right to left; deleting a column ends the selection, so they are found first
-    for (int column = last; column >= first; --column) {
-        bool selected = false;
-        for (int row = range.firstRow; row <= range.lastRow && !selected; ++row)
-            selected = table.isSelected(row, column);
-        if (selected)
-            columns.push_back(column);
-    }
-    for (const int column : columns) {
-        recordColumnDeleted(journal, column, result);
-        table.deleteColumn(column);
-    }
-    table.clearSelection();
+    deleteSelectedLines(
+        table, std::max(range.firstColumn, table.fixedColumnCount()),
+        std::min(range.lastColumn, table.columnCount() - 1),
+        [&](int column) {
+            for (int row = range.firstRow; row <= range.lastRow; ++row) {
+                if (table.isSelected(row, column))
+                    return true;
+            }
+            return false;
+        },
+        [&](int column) {
+            recordColumnDeleted(journal, column, result);
+            table.deleteColumn(column);
+        });
     return result;
 }
 

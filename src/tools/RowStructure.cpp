@@ -2,11 +2,11 @@
 #include "tools/RowStructure.h"
 
 #include "core/LogTable.h"
+#include "tools/SelectionDeletion.h"
 #include "tools/UndoSteps.h"
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace quillog
 {
@@ -95,18 +95,13 @@ ToolResult deleteSelectedRows(LogTable &table, UndoJournal &journal)
     const CellRange range = table.selection();
     if (!range.isValid())
         return result;
-    const int first = std::max(range.firstRow, 1);
-    const int last = std::min(range.lastRow, table.rowCount() - 1);
-    std::vector<int> rows; // bottom up; deleting a row ends the selection, so they are found first
-    for (int row = last; row >= first; --row) {
-        if (table.rowHasSelectedCell(row, range.firstColumn, range.lastColumn))
-            rows.push_back(row);
-    }
-    for (const int row : rows) {
-        recordRowDeleted(journal, row, result);
-        table.deleteRow(row);
-    }
-    table.clearSelection();
+    deleteSelectedLines(
+        table, std::max(range.firstRow, 1), std::min(range.lastRow, table.rowCount() - 1),
+        [&](int row) { return table.rowHasSelectedCell(row, range.firstColumn, range.lastColumn); },
+        [&](int row) {
+            recordRowDeleted(journal, row, result);
+            table.deleteRow(row);
+        });
     return result;
 }
 

@@ -687,6 +687,36 @@ TEST(Cli, ConvertOverItselfKeepsEveryQsoWhenTheReportCannotBeWritten)
     EXPECT_EQ(fileContents(log), text);
 }
 
+TEST(Cli, CommandsThatWriteALogOverItsOwnFileKeepEveryQso)
+{
+    const fs::path folder = freshFolder("cli-over-itself");
+    const std::string log = quoted((folder / "log.adi").string());
+    const std::string other = quoted((folder / "other.adi").string());
+    writeFile(folder / "other.adi", "<CALL:4>K1AB <QSO_DATE:8>20240302 <TIME_ON:4>0100 <EOR>\n");
+    writeFile(folder / "filters.xml", "<usecall>Y</usecall>\n<callsign>dl</callsign>\n");
+    struct Case {
+        std::string command;
+        int qsos;
+    };
+    const Case cases[] = {
+        { "convert " + log + " " + log, 2 },
+        { "merge " + log + " " + other + " " + log, 3 },
+        { "filter " + log + " " + log + " --filters " + quoted((folder / "filters.xml").string()), 1 },
+        { "add --call w1aw --date 20240303 --time 1200 --band 20m --mode CW --rst-sent 599 --rst-rcvd 599 "
+                + log + " " + log,
+            3 },
+        { "apply " + log + " " + log + " --step \"replace CALL DL1A DL9Z whole-cell\"", 2 },
+    };
+    for (const Case &c : cases) {
+        writeFile(folder / "log.adi",
+            "<CALL:4>DL1A <QSO_DATE:8>20240301 <TIME_ON:4>1200 <EOR>\n"
+            "<CALL:4>W1AW <QSO_DATE:8>20240301 <TIME_ON:4>1300 <EOR>\n");
+        const CliRun run = cli(c.command + " --no-checks");
+        EXPECT_EQ(run.status, 0) << c.command << "\n" << run.err;
+        EXPECT_EQ(qsosIn((folder / "log.adi").string()), c.qsos) << c.command;
+    }
+}
+
 TEST(Cli, AValueHoldingAnEndOfRecordTagSurvivesAdxToAdi)
 {
     const fs::path folder = freshFolder("cli-eor");

@@ -20,11 +20,9 @@ namespace
 
 SaveDefinitions definitions()
 {
-    SaveDefinitions d;
-    d.modes = { "CW", "SSB", "FT8", "AM" };
-    d.bands = { "20m", "40m", "2m" };
-    d.typeMap = { { "CALL", 'S' }, { "QSO_DATE", 'D' }, { "FREQ", 'N' } };
-    d.now = 1733659500; // 08 Dec 2024 12:05 UTC
+    SaveDefinitions d = writerDefinitions();
+    d.modes.push_back("AM");
+    d.bands.push_back("2m");
     return d;
 }
 
@@ -44,16 +42,11 @@ const std::string header
       "<EOH>\r\n"
       "\r\n";
 
-const std::vector<std::string> fields = { "CALL", "QSO_DATE", "TIME_ON", "BAND", "FREQ", "MODE" };
-
 } // namespace
 
 TEST(AdiWriter, WritesTheFileByteForByte)
 {
-    const LogTable table = logOf(fields,
-        { { "AB1C", "2024-03-01", "1234", "20m", "14,074", "FT8" },
-            { " K1ABC ", "20240302", "0100", "40M", "7.0305", "cw" } });
-    const Saved saved = save(table);
+    const Saved saved = save(untidyQsos());
     EXPECT_TRUE(saved.result.ok);
     EXPECT_EQ(saved.file,
         header
@@ -122,7 +115,7 @@ TEST(AdiWriter, RejectsRecordsByTheFirstFailedCheck)
              Case { { "AB1C", "20240301", "1234", "", "14.074", "CW" }, "Invalid 'BAND' value:\r\n" },
              Case { { "AB1C", "20240301", "1234", "80m", "3.5", "CW" }, "Invalid 'BAND' value:\r\n" },
          }) {
-        const Saved saved = save(logOf(fields, { c.row }));
+        const Saved saved = save(logOf(writerFields, { c.row }));
         ASSERT_EQ(saved.result.errors.size(), 1u) << c.heading;
         EXPECT_EQ(saved.result.errors[0].substr(0, std::string(c.heading).size()), c.heading);
         EXPECT_EQ(saved.result.written, 0);
@@ -154,7 +147,7 @@ TEST(AdiWriter, TimeAndFrequencyChecksDependOnTheColumns)
 
 TEST(AdiWriter, WritesTheReportBesideTheFile)
 {
-    const LogTable table = logOf(fields,
+    const LogTable table = logOf(writerFields,
         { { "AB1C", "20240301", "1234", "20m", "144", "CW" },
             { "X", "20240301", "1234", "20m", "14.0", "CW" },
             { "AB1C", "2024", "1234", "20m", "14.0", "CW" } });
@@ -236,7 +229,7 @@ TEST(AdiWriter, ASaveWhoseReportCannotBeWrittenChangesNothing)
     const std::string path = (folder / "log.adi").string();
     writeFile(path, "previous");
     fs::create_directories(path + ".log");
-    const LogTable table = logOf(fields,
+    const LogTable table = logOf(writerFields,
         { { "AB1C", "20240301", "1234", "20m", "14.0", "CW" },
             { "X", "20240301", "1234", "20m", "14.0", "CW" } });
     RunningFlag running;

@@ -16,16 +16,6 @@ namespace fs = std::filesystem;
 namespace
 {
 
-SaveDefinitions definitions()
-{
-    SaveDefinitions d;
-    d.modes = { "CW", "SSB", "FT8" };
-    d.bands = { "20m", "40m" };
-    d.typeMap = { { "CALL", 'S' }, { "QSO_DATE", 'D' }, { "FREQ", 'N' }, { "APP_N1MM_POINTS", 'N' } };
-    d.now = 1733659500; // 08 Dec 2024 12:05:00 UTC
-    return d;
-}
-
 SaveOptions noChecks()
 {
     SaveOptions options;
@@ -35,7 +25,7 @@ SaveOptions noChecks()
 
 Saved save(const LogTable &table, const SaveOptions &options = {})
 {
-    return saveWith("adx", table, options, definitions());
+    return saveWith("adx", table, options, writerDefinitions());
 }
 
 bool isWellFormedXml(const std::string &path)
@@ -44,16 +34,11 @@ bool isWellFormedXml(const std::string &path)
     return std::system(command.c_str()) == 0;
 }
 
-const std::vector<std::string> fields = { "CALL", "QSO_DATE", "TIME_ON", "BAND", "FREQ", "MODE" };
-
 } // namespace
 
 TEST(AdxWriter, WritesTheFileByteForByte)
 {
-    const LogTable table = logOf(fields,
-        { { "AB1C", "2024-03-01", "1234", "20m", "14,074", "FT8" },
-            { " K1ABC ", "20240302", "0100", "40M", "7.0305", "cw" } });
-    const Saved saved = save(table);
+    const Saved saved = save(untidyQsos());
     EXPECT_TRUE(saved.result.ok);
     EXPECT_EQ(saved.file,
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
@@ -195,7 +180,7 @@ TEST(AdxWriter, WritesWindows1252CellsAsUtf8)
 
 TEST(AdxWriter, SharesTheChecksAndTheReportOfTheAdiWriter)
 {
-    const LogTable table = logOf(fields,
+    const LogTable table = logOf(writerFields,
         { { "AB1C", "20240301", "1234", "20m", "144", "CW" },
             { "X", "20240301", "1234", "20m", "14", "CW" } });
     const Saved saved = save(table);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TableSnapshot.h"
 #include "TestSupport.h"
 #include "formats/FormatRegistry.h"
 #include "formats/LogReader.h"
@@ -10,6 +11,30 @@
 
 namespace quillog::test
 {
+
+/// The columns the writer tests fill.
+inline const std::vector<std::string> writerFields
+    = { "CALL", "QSO_DATE", "TIME_ON", "BAND", "FREQ", "MODE" };
+
+/// Two QSOs as an operator leaves them: a dashed date, a decimal comma, blanks around a call, lower case.
+inline LogTable untidyQsos()
+{
+    return logOf(writerFields,
+        { { "AB1C", "2024-03-01", "1234", "20m", "14,074", "FT8" },
+            { " K1ABC ", "20240302", "0100", "40M", "7.0305", "cw" } });
+}
+
+/// What both tagged writers check against: a few modes and bands, typed fields (an application's
+/// among them), a fixed clock.
+inline SaveDefinitions writerDefinitions()
+{
+    SaveDefinitions d;
+    d.modes = { "CW", "SSB", "FT8" };
+    d.bands = { "20m", "40m" };
+    d.typeMap = { { "CALL", 'S' }, { "QSO_DATE", 'D' }, { "FREQ", 'N' }, { "APP_N1MM_POINTS", 'N' } };
+    d.now = 1733659500; // 08 Dec 2024 12:05:00 UTC
+    return d;
+}
 
 /// A save and the files it left.
 struct Saved {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LogEditCommands.h"
 
-#include "UiTestSupport.h"
+#include "WindowFixture.h"
 #include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "ui/MainWindow.h"
@@ -25,18 +25,7 @@ namespace quillog::ui
 namespace
 {
 
-struct Window {
-    QTemporaryDir dataFolder;
-    MemoryKeyValueStore store;
-    test::MessageBoxAnswerer answerer;
-    std::unique_ptr<MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
-        window->start();
-    }
-};
+using Window = test::StartedWindow;
 
 // Saves a picture of the widget when QUILLOG_SCREENSHOTS names a folder.
 void picture(QWidget &widget, const char *name)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UiTestSupport.h"
+#include "WindowFixture.h"
 #include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
 #include "side/Statistics.h"
@@ -39,21 +39,11 @@ namespace
 
 const QString inboxPath = QStringLiteral(QUILLOG_TEST_DATA "/adi/eqsl_inbox_swl.adi");
 
-struct Window {
-    QTemporaryDir folder;
-    MemoryKeyValueStore store;
-    test::MessageBoxAnswerer answerer;
-    std::unique_ptr<MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<MainWindow>(store, folder.path().toStdString());
-        window->start();
-    }
+struct Window : test::StartedWindow {
     // Writes the ADI text as a log in the window's folder and opens it.
     void openLog(const QByteArray &adi) const
     {
-        const QString path = folder.filePath(QStringLiteral("log.adi"));
+        const QString path = dataFolder.filePath(QStringLiteral("log.adi"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(adi);
@@ -162,7 +152,7 @@ TEST(StatisticsCommand, ShowsTheFiguresTheGridAndAChartThatSavesAsPng)
         bands = gridColumn(*dialog->grid(), 0);
         qsos = gridColumn(*dialog->grid(), 1);
         dxcc = gridColumn(*dialog->grid(), 2);
-        const QString png = window.folder.filePath(QStringLiteral("chart.png"));
+        const QString png = window.dataFolder.filePath(QStringLiteral("chart.png"));
         saved = dialog->saveChart(png);
         picture.load(png);
         QTimer::singleShot(0, dialog, &QDialog::accept);
@@ -239,7 +229,7 @@ TEST(EqslWindow, ListsTheChosenRecordsAndSavesThem)
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("<CALL:5>RV3LE"));
     EXPECT_EQ(menuTexts(both), (QStringList { "Copy Selected Rows as CSV", "Copy Selected Rows as ADIF" }));
 
-    const QString out = window.folder.filePath(QStringLiteral("filtered.adi"));
+    const QString out = window.dataFolder.filePath(QStringLiteral("filtered.adi"));
     EXPECT_TRUE(eqsl.save(out.toStdString()));
     QFile written(out);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));

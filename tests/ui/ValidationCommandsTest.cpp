@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ValidationCommands.h"
 
-#include "UiTestSupport.h"
+#include "WindowFixture.h"
 #include "check/ValidationProfiles.h"
 #include "document/Document.h"
 #include "settings/MemoryKeyValueStore.h"
@@ -25,18 +25,8 @@ namespace quillog::ui
 namespace
 {
 
-struct Window {
-    QTemporaryDir dataFolder;
-    MemoryKeyValueStore store;
-    test::MessageBoxAnswerer answerer;
-    std::unique_ptr<MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
-        window->start();
-        window->openPath(QStringLiteral(QUILLOG_TEST_DATA "/ui/planted_faults.adi"));
-    }
+struct Window : test::StartedWindow {
+    Window() { window->openPath(QStringLiteral(QUILLOG_TEST_DATA "/ui/planted_faults.adi")); }
     ValidationCommands &commands() const { return window->validationCommands(); }
     ValidationDock &dock() const { return commands().dock(); }
     const LogTable &table() const { return window->document().table(); }

@@ -32,17 +32,27 @@ inline void collectProgressLabels(MainWindow &window, QStringList &labels)
     });
 }
 
-/// The main window over an in-memory settings store, every message box answered.
-struct Window {
+/// The started main window over an in-memory settings store and a data folder of its own, every message
+/// box answered with the button (NoButton: the box's default button).
+struct StartedWindow {
     QTemporaryDir dataFolder;
     MemoryKeyValueStore store;
-    test::MessageBoxAnswerer answerer { QMessageBox::No }; // and so never opens a save report
+    MessageBoxAnswerer answerer;
     std::unique_ptr<MainWindow> window;
 
-    Window()
+    explicit StartedWindow(QMessageBox::StandardButton answer = QMessageBox::NoButton)
+        : answerer(answer)
     {
         window = std::make_unique<MainWindow>(store, dataFolder.path().toStdString());
         window->start();
+    }
+};
+
+/// The same, answering No (and so never opening a save report), with the grid at hand.
+struct Window : StartedWindow {
+    Window()
+        : StartedWindow(QMessageBox::No)
+    {
     }
     const MainActions &actions() const { return window->menus().actions(); }
     LogTableModel &model() const { return window->model(); }
