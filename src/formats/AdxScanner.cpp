@@ -30,9 +30,9 @@ std::size_t skipPast(std::string_view text, std::size_t open, std::string_view o
 
 // Past the comment or CDATA section that starts at `at`; npos when none starts there. Most tags are
 // neither, which their second character tells.
-std::size_t pastCommentOrCdata(std::string_view text, std::size_t at)
+inline std::size_t pastCommentOrCdata(std::string_view text, std::size_t at)
 {
-    if (at + 1 >= text.size() || text[at + 1] != '!')
+    if (at + 1 >= text.size() || text[at + 1] != '!') [[likely]]
         return std::string_view::npos;
     if (startsWith(text, at, commentOpen))
         return skipPast(text, at, commentOpen, "-->");
