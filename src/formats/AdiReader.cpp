@@ -103,7 +103,8 @@ Filled fillStretch(std::string_view text, const RecordStretch &stretch, LogTable
             else
                 clearRow(table, row);
             return ++filled.records < stretch.records;
-        });
+        },
+        [&](std::size_t position) { return position < stretch.end; });
     filled.characterLengthRecoveries = scanner.characterLengthRecoveries();
     return filled;
 }

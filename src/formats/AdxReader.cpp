@@ -75,7 +75,8 @@ int fillStretch(std::string_view text, const RecordStretch &stretch, LogTable &t
             }
             return true;
         },
-        [&] { return ++read < stretch.records; });
+        [&] { return ++read < stretch.records; },
+        [&](std::size_t position) { return position < stretch.end; });
     return read;
 }
 

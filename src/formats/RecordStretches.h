@@ -68,6 +68,7 @@ StretchNames collectStretch(std::string_view text, const std::vector<std::size_t
     found.stretch.start = starts[index];
     std::size_t nextStart = index + 1;
     const std::size_t plannedEnd = nextStart < starts.size() ? starts[nextStart] : text.size();
+    bool reachedStart = false;
     PercentReporter percent(progress, "Collecting tags ...");
     Scanner scanner(text, found.stretch.start);
     const bool finished = walkRecords<Scanner, Field>(
@@ -89,10 +90,13 @@ StretchNames collectStretch(std::string_view text, const std::vector<std::size_t
         [&](std::size_t position) {
             while (nextStart < starts.size() && starts[nextStart] < position)
                 ++nextStart;
-            return nextStart == starts.size() || starts[nextStart] != position;
+            reachedStart = nextStart < starts.size() && starts[nextStart] == position;
+            return !reachedStart;
         });
     found.collected.stopped = !finished;
-    found.stretch.end = nextStart < starts.size() ? starts[nextStart] : text.size();
+    // A walk that did not end on a later start ran to the end of the text (a comment or a value may
+    // swallow everything after it).
+    found.stretch.end = reachedStart ? starts[nextStart] : text.size();
     found.stretch.records = found.collected.records;
     if constexpr (requires { scanner.truncatedValues(); }) {
         found.collected.truncatedValues = scanner.truncatedValues();
@@ -160,7 +164,9 @@ CollectedNames collectFieldNamesInStretches(std::string_view text, const std::ve
 }
 
 /// The second pass over the stretches at once: fill(stretch, firstRow, progress) puts a stretch's
-/// records into the rows from firstRow on and returns how many it put there. Returns how many stretches,
+/// records into the rows from firstRow on and returns how many it put there. Its walk must end at the
+/// stretch's end: a stretch may hold no record at all, only empty ones, and its record count alone
+/// would let it run on into the rows of the next. Returns how many stretches,
 /// from the first, hold rows to keep: those read to their end and the first one stopped short. After a
 /// Stop, the rows of the stretches after it would leave a gap in the log.
 template <typename Fill>

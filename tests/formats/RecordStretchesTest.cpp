@@ -68,8 +68,12 @@ std::string adiLog(unsigned seed, int records)
 {
     std::mt19937 random(seed);
     std::string text = "header text <EOR> is not a record here\n<ADIF_VER:5>3.1.6<EOH>\n";
-    for (int record = 0; record < records; ++record)
+    for (int record = 0; record < records; ++record) {
         text += adiRecord(random, record);
+        // A run of empty records longer than a stretch: a stretch may hold no record at all.
+        for (int empty = 0; empty < 500 && record == records / 2; ++empty)
+            text += "<EOR>\n";
+    }
     return text + "<CALL:5>LAST1"; // a last record cut off by the end of the file
 }
 
@@ -108,8 +112,21 @@ std::string adxLog(unsigned seed, int records)
 {
     std::mt19937 random(seed);
     std::string text = "<?xml version=\"1.0\"?>\n<ADX><HEADER><ADIF_VER>3.1.6</ADIF_VER></HEADER><RECORDS>\n";
-    for (int record = 0; record < records; ++record)
+    std::size_t unclosed = std::string::npos;
+    for (int record = 0; record < records; ++record) {
         text += adxRecord(random, record);
+        for (int empty = 0; empty < 200 && record == records / 2; ++empty)
+            text += "<RECORD></RECORD>\n";
+        // A comment never closed swallows the records after it.
+        if (seed % 4 == 0 && record == records * 3 / 4)
+            unclosed = text.size();
+    }
+    if (unclosed != std::string::npos) {
+        for (std::size_t end = text.find("-->", unclosed); end != std::string::npos;
+             end = text.find("-->", end))
+            text[end + 2] = '!';
+        text.insert(unclosed, "<!-- never closed ");
+    }
     return text + "</RECORDS></ADX>\n";
 }
 
@@ -166,7 +183,7 @@ TEST(RecordStretches, SeveralThreadsReadWhatOneReads)
         const Outcome mergedAlone = mergeAdiWith(adi, 1);
         const Outcome adxAlone = readAdxWith(adx, 1);
         ASSERT_GT(adiAlone.recordsRead, 200);
-        ASSERT_GT(adxAlone.recordsRead, 200);
+        ASSERT_GT(adxAlone.recordsRead, 150);
         for (const std::size_t threads : { 2u, 3u, 7u, 40u }) {
             SCOPED_TRACE("seed " + std::to_string(seed) + ", " + std::to_string(threads) + " threads");
             EXPECT_EQ(readAdiWith(adi, threads, false), adiAlone);
