@@ -130,9 +130,11 @@ template <typename Task> void runStretches(std::size_t count, Progress &progress
 
 } // namespace detail
 
-/// The first pass of a reader over stretches read at once (see collectFieldNames()): the names new to
-/// columns, in order of first appearance, are added to it from firstNewColumn on, and stretches is set
-/// to the stretches that held with their record counts. columnOf(columns, field, ordinal) gives a
+/// The first pass of a reader, over stretches read at once: counts the records that hold at least one
+/// counted field (a last record cut off by the end of the text too) and adds the names new to columns,
+/// in order of first appearance, from firstNewColumn on; nameOf(field) gives a new field's column name
+/// (empty: the field has no name and does not count). stretches is set to the stretches that held,
+/// with their record counts. columnOf(columns, field, ordinal) gives a
 /// field's column or -1 in a thread's own copy of the columns.
 template <typename Scanner, typename Field, typename ColumnOf, typename NameOf>
 CollectedNames collectFieldNamesInStretches(std::string_view text, const std::vector<std::size_t> &starts,
@@ -166,9 +168,9 @@ CollectedNames collectFieldNamesInStretches(std::string_view text, const std::ve
 /// The second pass over the stretches at once: fill(stretch, firstRow, progress) puts a stretch's
 /// records into the rows from firstRow on and returns how many it put there. Its walk must end at the
 /// stretch's end: a stretch may hold no record at all, only empty ones, and its record count alone
-/// would let it run on into the rows of the next. Returns how many stretches,
-/// from the first, hold rows to keep: those read to their end and the first one stopped short. After a
-/// Stop, the rows of the stretches after it would leave a gap in the log.
+/// would let it run on into the rows of the next. Returns how many stretches, from the first, hold rows
+/// to keep: those read to their end and the first one stopped short. After a Stop, the rows of the
+/// stretches after it would leave a gap in the log.
 template <typename Fill>
 std::size_t fillStretches(
     const std::vector<RecordStretch> &stretches, int firstRow, Progress &progress, Fill fill)
