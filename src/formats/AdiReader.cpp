@@ -116,12 +116,12 @@ Filled fillRows(std::string_view text, const std::vector<RecordStretch> &stretch
 {
     std::vector<Filled> parts(stretches.size());
     const bool alone = stretches.size() == 1;
-    const std::size_t held = fillStretches(
-        stretches, firstRow, progress, [&](const RecordStretch &stretch, int stretchRow, Progress &own) {
-            const std::size_t index = static_cast<std::size_t>(&stretch - stretches.data());
-            parts[index] = fillStretch(text, stretch, table, columns, stretchRow, options, alone, own);
-            return parts[index].records;
-        });
+    const std::size_t held
+        = fillStretches(stretches, firstRow, progress, [&](std::size_t index, int stretchRow, Progress &own) {
+              parts[index]
+                  = fillStretch(text, stretches[index], table, columns, stretchRow, options, alone, own);
+              return parts[index].records;
+          });
     Filled filled;
     for (std::size_t index = 0; index < held; ++index) {
         filled.records += parts[index].records;

@@ -88,9 +88,8 @@ int fillRows(std::string_view text, const std::vector<RecordStretch> &stretches,
     std::vector<int> read(stretches.size(), 0);
     std::vector<std::vector<DecodedValue>> decoded(stretches.size());
     const std::size_t held = fillStretches(
-        stretches, 1, progress, [&](const RecordStretch &stretch, int firstRow, Progress &own) {
-            const std::size_t index = static_cast<std::size_t>(&stretch - stretches.data());
-            read[index] = fillStretch(text, stretch, table, columns, firstRow, own, decoded[index]);
+        stretches, 1, progress, [&](std::size_t index, int firstRow, Progress &own) {
+            read[index] = fillStretch(text, stretches[index], table, columns, firstRow, own, decoded[index]);
             return read[index];
         });
     int records = 0;

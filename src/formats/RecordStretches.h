@@ -165,12 +165,12 @@ CollectedNames collectFieldNamesInStretches(std::string_view text, const std::ve
     return collected;
 }
 
-/// The second pass over the stretches at once: fill(stretch, firstRow, progress) puts a stretch's
-/// records into the rows from firstRow on and returns how many it put there. Its walk must end at the
-/// stretch's end: a stretch may hold no record at all, only empty ones, and its record count alone
-/// would let it run on into the rows of the next. Returns how many stretches, from the first, hold rows
-/// to keep: those read to their end and the first one stopped short. After a Stop, the rows of the
-/// stretches after it would leave a gap in the log.
+/// The second pass over the stretches at once: fill(index, firstRow, progress) puts the records of
+/// stretches[index] into the rows from firstRow on and returns how many it put there. Its walk must end at
+/// the stretch's end: a stretch may hold no record at all, only empty ones, and its record count alone would
+/// let it run on into the rows of the next. Returns how many stretches, from the first, hold rows to keep:
+/// those read to their end and the first one stopped short. After a Stop, the rows of the stretches after it
+/// would leave a gap in the log.
 template <typename Fill>
 std::size_t fillStretches(
     const std::vector<RecordStretch> &stretches, int firstRow, Progress &progress, Fill fill)
@@ -183,7 +183,7 @@ std::size_t fillStretches(
     }
     std::vector<int> filled(stretches.size(), 0);
     detail::runStretches(stretches.size(), progress, [&](std::size_t index, Progress &own) {
-        filled[index] = fill(stretches[index], firstRows[index], own);
+        filled[index] = fill(index, firstRows[index], own);
         return filled[index] == stretches[index].records;
     });
     std::size_t held = 0;
