@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/AddQsoDialog.h"
 
+#include "ui/dialogs/UpperCaseValidator.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -33,18 +35,6 @@ QComboBox *sortedChoice(const std::vector<std::string> &entries, QWidget *parent
     box->setCurrentIndex(-1);
     return box;
 }
-
-// A line edit that turns typed letters to upper case.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 std::string text(const QLineEdit *edit)
 {

@@ -4,6 +4,7 @@
 #include "document/Host.h"
 #include "ui/QtHost.h"
 #include "ui/dialogs/FilterChooserDialogs.h"
+#include "ui/dialogs/UpperCaseValidator.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -23,17 +24,6 @@ namespace
 {
 
 constexpr std::array<const char *, 7> continentCodes = { "AF", "AN", "AS", "EU", "NA", "OC", "SA" };
-
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 QDate dateOf(long long seconds)
 {

@@ -2,6 +2,7 @@
 #include "ui/dialogs/ListEditorDialog.h"
 
 #include "ui/QtHost.h"
+#include "ui/dialogs/UpperCaseValidator.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -22,18 +23,6 @@ QString fromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// Accepts anything and shows it in capitals while the operator types.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 } // namespace
 
